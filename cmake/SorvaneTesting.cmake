@@ -1,0 +1,50 @@
+# Test plumbing shared by every test folder: GoogleTest built for the current
+# target, and on Windows targets the Wine bench fixture every test runs inside.
+include(GoogleTest)
+
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+
+if(WIN32)
+  # One Xvfb, one private prefix and one persistent wineserver per ctest run,
+  # shared by every Windows test and torn down at the end.
+  add_test(NAME wine_bench_up COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-bench up ${SORVANE_WINE_BENCH})
+  set_tests_properties(wine_bench_up PROPERTIES FIXTURES_SETUP wineserver TIMEOUT 240)
+  add_test(NAME wine_bench_down COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-bench down ${SORVANE_WINE_BENCH})
+  set_tests_properties(wine_bench_down PROPERTIES FIXTURES_CLEANUP wineserver TIMEOUT 60)
+endif()
+
+# Windows GoogleTest program run under Wine, one CTest test per test case. Cases
+# are listed from the sources at configure time: discovering them by running the
+# program would need Wine before the bench is up.
+#   WINDOWS: the program opens windows or starts processes found by caption, so
+#            it must not overlap with any other such test.
+function(sorvane_add_wine_gtest target)
+  cmake_parse_arguments(ARG "WINDOWS" "TIMEOUT" "SOURCES;LIBRARIES" ${ARGN})
+  if(NOT ARG_TIMEOUT)
+    set(ARG_TIMEOUT 120)
+  endif()
+  add_executable(${target} ${ARG_SOURCES})
+  target_link_libraries(${target} PRIVATE ${ARG_LIBRARIES} wine_test_support gtest sorvane_warnings)
+  gtest_add_tests(TARGET ${target} SOURCES ${ARG_SOURCES} TEST_LIST cases)
+  set_tests_properties(${cases} PROPERTIES
+    FIXTURES_REQUIRED "wineserver;winebench" TIMEOUT ${ARG_TIMEOUT})
+  if(ARG_WINDOWS)
+    set_tests_properties(${cases} PROPERTIES RESOURCE_LOCK desktop)
+  endif()
+  set(${target}_TESTS ${cases} PARENT_SCOPE)
+endfunction()
+
+# Host GoogleTest program; also run on Windows targets (under Wine) when the code
+# it tests is platform-free.
+function(sorvane_add_gtest target)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
+  if(WIN32)
+    sorvane_add_wine_gtest(${target} SOURCES ${ARG_SOURCES} LIBRARIES ${ARG_LIBRARIES})
+  else()
+    add_executable(${target} ${ARG_SOURCES})
+    target_link_libraries(${target} PRIVATE ${ARG_LIBRARIES} gtest_main sorvane_warnings)
+    gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60)
+  endif()
+endfunction()

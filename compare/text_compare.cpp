@@ -1,0 +1,90 @@
+#include "text_compare.h"
+
+#include <array>
+#include <cstddef>
+
+namespace {
+
+// The seven non-ASCII pairs fold the lower-case byte of a code page 437 letter
+// to its capital; nothing else above 0x7F folds.
+struct FoldPair {
+    unsigned char lower;
+    unsigned char upper;
+};
+constexpr FoldPair HIGH_FOLD_PAIRS[] = {
+    {0x81, 0x9A}, {0x82, 0x90}, {0x84, 0x8E}, {0x86, 0x8F},
+    {0x87, 0x80}, {0x94, 0x99}, {0xA4, 0xA5},
+};
+
+constexpr unsigned char FIRST_LOWER_ASCII = 'a';
+constexpr unsigned char LAST_LOWER_ASCII = 'z';
+constexpr unsigned char ASCII_CASE_OFFSET = 'a' - 'A';
+constexpr int BYTE_VALUES = 256;
+
+// One entry per byte: its folded value, or BLANK_CLASS for the three blanks, so
+// the hot loop needs a single lookup per byte.
+constexpr uint16_t BLANK_CLASS = 0x100;
+
+constexpr std::array<uint16_t, BYTE_VALUES> MakeClassTable() {
+    std::array<uint16_t, BYTE_VALUES> table{};
+    for (int c = 0; c < BYTE_VALUES; ++c) {
+        table[c] = static_cast<uint16_t>(c);
+    }
+    for (int c = FIRST_LOWER_ASCII; c <= LAST_LOWER_ASCII; ++c) {
+        table[c] = static_cast<uint16_t>(c - ASCII_CASE_OFFSET);
+    }
+    for (const FoldPair& pair : HIGH_FOLD_PAIRS) {
+        table[pair.lower] = pair.upper;
+    }
+    table[' '] = BLANK_CLASS;
+    table['\r'] = BLANK_CLASS;
+    table['\n'] = BLANK_CLASS;
+    return table;
+}
+
+constexpr std::array<uint16_t, BYTE_VALUES> CHARACTER_CLASS = MakeClassTable();
+
+} // namespace
+
+unsigned char FoldCase(unsigned char c) {
+    const uint16_t cls = CHARACTER_CLASS[c];
+    return cls == BLANK_CLASS ? c : static_cast<unsigned char>(cls);
+}
+
+bool IsBlank(unsigned char c) { return CHARACTER_CLASS[c] == BLANK_CLASS; }
+
+CompareResult CompareTexts(const std::string& transmitted, const std::string& typed) {
+    const auto* t = reinterpret_cast<const unsigned char*>(transmitted.data());
+    const auto* r = reinterpret_cast<const unsigned char*>(typed.data());
+    const size_t tLength = transmitted.size();
+    const size_t rLength = typed.size();
+    size_t i = 0;
+    size_t j = 0;
+    int32_t matched = 0;
+
+    for (;; ++i) {
+        while (i < tLength && CHARACTER_CLASS[t[i]] == BLANK_CLASS) {
+            ++i;
+        }
+        if (i >= tLength) {
+            return {CompareOutcome::AllMatched, matched, 0, 0};
+        }
+        while (j < rLength && CHARACTER_CLASS[r[j]] == BLANK_CLASS) {
+            ++j;
+        }
+        const auto transmittedPosition = static_cast<int32_t>(i + 1);
+        if (j >= rLength) {
+            return {CompareOutcome::TypedTextEnded, matched, transmittedPosition, 0};
+        }
+        if (CHARACTER_CLASS[t[i]] != CHARACTER_CLASS[r[j]]) {
+            return {CompareOutcome::Mismatch, matched, transmittedPosition,
+                    static_cast<int32_t>(j + 1)};
+        }
+        ++matched;
+        ++j;
+    }
+}
+
+std::string FormatMatchLine(int32_t matchedCount) {
+    return " " + std::to_string(matchedCount) + " characters match to first error";
+}

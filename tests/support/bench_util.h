@@ -1,0 +1,92 @@
+// Helpers for Windows tests that drive the windows of other processes under Wine.
+// Every wait is bounded; a helper that cannot do its work returns an empty value.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace bench {
+
+constexpr DWORD DEFAULT_WAIT_MS = 15000;
+constexpr DWORD POLL_INTERVAL_MS = 10;
+
+// "/a/b" (a path as CMake hands it to a test) becomes "Z:\a\b", Wine's mapping of
+// the Unix root; a path that already looks like a Windows path is returned as is.
+std::string ToWindowsPath(const std::string& path);
+
+// The value of an environment variable holding a path, as a Windows path; empty
+// when it is not set.
+std::string PathFromEnvironment(const char* name);
+
+// Polls `condition` until it holds or `timeoutMs` passes, dispatching this
+// thread's own messages meanwhile. Returns the condition's last value.
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = DEFAULT_WAIT_MS);
+
+// Dispatches this thread's messages for a while, for asynchronous effects that
+// have no state to poll.
+void PumpFor(DWORD milliseconds);
+
+struct Process {
+    HANDLE handle = nullptr;
+    DWORD id = 0;
+};
+
+// Starts `exePath` (quoted) with `arguments`, in `workDir` if not empty.
+Process StartProcess(const std::string& exePath, const std::string& arguments = "",
+                     const std::string& workDir = "");
+
+// True when the process ended within the time; its exit code is stored.
+bool WaitExit(const Process& process, DWORD timeoutMs, DWORD* exitCode);
+
+// Terminates the process if it still runs and closes its handle.
+void KillProcess(Process& process);
+
+// Terminates a process known only by identifier (one this test caused to start).
+void KillProcessById(DWORD processId);
+
+// The top-level window of process `processId` with exactly this caption (and
+// class, when given), visible or not; null when there is none.
+HWND FindTopWindow(DWORD processId, const std::string& caption, const char* className = nullptr);
+
+// Any top-level window with exactly this caption, of any process.
+HWND FindAnyTopWindow(const std::string& caption);
+
+HWND WaitTopWindow(DWORD processId, const std::string& caption, DWORD timeoutMs = DEFAULT_WAIT_MS,
+                   const char* className = nullptr);
+
+// A window's whole text read with WM_GETTEXTLENGTH / WM_GETTEXT (works across processes).
+std::string WindowText(HWND window);
+std::string ClassName(HWND window);
+
+// Sets a control's text across processes with WM_SETTEXT.
+void SetWindowTextAcross(HWND window, const std::string& text);
+
+// The selection of an edit box, read with EM_GETSEL's two pointer arguments so
+// positions beyond 65,535 survive.
+struct Selection {
+    DWORD start = 0;
+    DWORD end = 0;
+};
+Selection GetEditSelection(HWND edit);
+
+// Message boxes ("#32770" windows) of a process with this caption.
+constexpr char MESSAGE_BOX_CLASS[] = "#32770";
+constexpr int MESSAGE_BOX_OK_ID = 1;
+HWND FindMessageBox(DWORD processId, const std::string& caption = "ERROR");
+int CountMessageBoxes(DWORD processId, const std::string& caption = "ERROR");
+
+// Clicks the box's OK button and waits until the box is gone.
+bool DismissMessageBox(HWND box, DWORD timeoutMs = DEFAULT_WAIT_MS);
+
+// Posts a click (never sends: a click that opens a message box would not return).
+void PostClick(HWND dialog, int controlId);
+
+// Sends a click and returns when the dialog has handled it.
+void SendClick(HWND dialog, int controlId);
+
+// The window that has the keyboard focus in the thread that owns `window`.
+HWND FocusOfThreadOf(HWND window);
+
+} // namespace bench
