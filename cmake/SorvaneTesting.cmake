@@ -9,7 +9,8 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 if(WIN32)
   # One Xvfb, one private prefix and one persistent wineserver per ctest run,
   # shared by every Windows test and torn down at the end.
-  add_test(NAME wine_bench_up COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-bench up ${SORVANE_WINE_BENCH})
+  add_test(NAME wine_bench_up
+    COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-bench up ${SORVANE_WINE_BENCH} $<TARGET_FILE:bench_keeper>)
   set_tests_properties(wine_bench_up PROPERTIES FIXTURES_SETUP wineserver TIMEOUT 240)
   add_test(NAME wine_bench_down COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-bench down ${SORVANE_WINE_BENCH})
   set_tests_properties(wine_bench_down PROPERTIES FIXTURES_CLEANUP wineserver TIMEOUT 60)

@@ -39,6 +39,44 @@ BOOL CALLBACK MatchTopWindow(HWND window, LPARAM lParam) {
     return TRUE;
 }
 
+// A hidden, itemless popup dialog in the dialog font, only for unit mapping.
+constexpr char MAPPING_FONT[] = "MS Sans Serif";
+constexpr WORD MAPPING_FONT_POINTS = 8;
+constexpr DWORD MAPPING_DIALOG_STYLE = WS_POPUP | DS_SETFONT;
+constexpr LPARAM KEY_REPEAT_ONE = 1;
+constexpr int KEY_SCAN_CODE_SHIFT = 16;
+constexpr LPARAM KEY_UP_FLAGS = (LPARAM{1} << 30) | (LPARAM{1} << 31);
+
+std::vector<WORD> MappingDialogTemplate() {
+    std::vector<WORD> words = {LOWORD(MAPPING_DIALOG_STYLE),
+                               HIWORD(MAPPING_DIALOG_STYLE),
+                               0,
+                               0, // extended style
+                               0, // no items
+                               0,
+                               0,
+                               1,
+                               1, // x, y, width, height
+                               0,
+                               0,
+                               0, // no menu, standard class, empty title
+                               MAPPING_FONT_POINTS};
+    for (const char* c = MAPPING_FONT; *c != '\0'; ++c) {
+        words.push_back(static_cast<unsigned char>(*c));
+    }
+    words.push_back(0);
+    return words;
+}
+
+INT_PTR CALLBACK IgnoringDialogProc(HWND, UINT, WPARAM, LPARAM) {
+    return FALSE;
+}
+
+LPARAM KeyParam(WPARAM virtualKey) {
+    const UINT scanCode = MapVirtualKeyA(static_cast<UINT>(virtualKey), MAPVK_VK_TO_VSC);
+    return KEY_REPEAT_ONE | (static_cast<LPARAM>(scanCode) << KEY_SCAN_CODE_SHIFT);
+}
+
 WindowSearch SearchTopWindows(DWORD processId, const std::string& caption, const char* className) {
     WindowSearch search{processId, &caption, className, nullptr, 0};
     EnumWindows(MatchTopWindow, reinterpret_cast<LPARAM>(&search));
@@ -146,7 +184,9 @@ HWND FindTopWindow(DWORD processId, const std::string& caption, const char* clas
     return SearchTopWindows(processId, caption, className).found;
 }
 
-HWND FindAnyTopWindow(const std::string& caption) { return FindTopWindow(0, caption); }
+HWND FindAnyTopWindow(const std::string& caption) {
+    return FindTopWindow(0, caption);
+}
 
 HWND WaitTopWindow(DWORD processId, const std::string& caption, DWORD timeoutMs,
                    const char* className) {
@@ -166,8 +206,8 @@ std::string WindowText(HWND window) {
         return {};
     }
     std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
-    const LRESULT copied = SendMessageA(window, WM_GETTEXT, buffer.size(),
-                                        reinterpret_cast<LPARAM>(buffer.data()));
+    const LRESULT copied =
+        SendMessageA(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
     return std::string(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
 }
 
@@ -220,6 +260,47 @@ HWND FocusOfThreadOf(HWND window) {
         return nullptr;
     }
     return info.hwndFocus;
+}
+
+RECT DialogUnitsToPixels(const RECT& units) {
+    const std::vector<WORD> dialogTemplate = MappingDialogTemplate();
+    HWND dialog = CreateDialogIndirectParamA(
+        GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(dialogTemplate.data()),
+        nullptr, IgnoringDialogProc, 0);
+    RECT pixels = units;
+    if (dialog == nullptr || !MapDialogRect(dialog, &pixels)) {
+        pixels = RECT{};
+    }
+    if (dialog != nullptr) {
+        DestroyWindow(dialog);
+    }
+    return pixels;
+}
+
+RECT ChildRectInParent(HWND child) {
+    RECT rect{};
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+void PostMouseClick(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    const LPARAM centre = MAKELPARAM(client.right / 2, client.bottom / 2);
+    PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, centre);
+    PostMessageA(window, WM_LBUTTONUP, 0, centre);
+}
+
+void PostKey(HWND window, WPARAM virtualKey) {
+    PostMessageA(window, WM_KEYDOWN, virtualKey, KeyParam(virtualKey));
+    PostMessageA(window, WM_KEYUP, virtualKey, KeyParam(virtualKey) | KEY_UP_FLAGS);
+}
+
+void PostChars(HWND window, const std::string& text) {
+    for (char c : text) {
+        PostMessageA(window, WM_CHAR, static_cast<unsigned char>(c), KEY_REPEAT_ONE);
+    }
 }
 
 } // namespace bench

@@ -89,4 +89,22 @@ void SendClick(HWND dialog, int controlId);
 // The window that has the keyboard focus in the thread that owns `window`.
 HWND FocusOfThreadOf(HWND window);
 
+// Maps a rectangle in dialog units to pixels as a dialog in "MS Sans Serif" 8
+// would: MapDialogRect refuses another process's window, so a hidden dialog of
+// this process with that font does the mapping. All zero when it cannot.
+RECT DialogUnitsToPixels(const RECT& units);
+
+// A child window's rectangle in its parent's client coordinates (across processes).
+RECT ChildRectInParent(HWND child);
+
+// Posts a left-button click at the centre of a window, as a mouse click would
+// arrive in its queue.
+void PostMouseClick(HWND window);
+
+// Posts a key press (WM_KEYDOWN, then WM_KEYUP) to a window's queue.
+void PostKey(HWND window, WPARAM virtualKey);
+
+// Posts each byte of `text` as a WM_CHAR to a window's queue.
+void PostChars(HWND window, const std::string& text);
+
 } // namespace bench

@@ -1,0 +1,19 @@
+// The empty window every floor program starts from: a dialog built from an
+// in-memory template with the companion window's size, styles and font.
+#pragma once
+
+#include <windows.h>
+
+namespace perf {
+
+// Creates the dialog hidden with `procedure`; null on failure.
+HWND CreateFloorDialog(const char* caption, DLGPROC procedure);
+
+// A dialog procedure that destroys the window when it is closed and ends the
+// thread's message loop when it is destroyed.
+INT_PTR CALLBACK ClosingDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+// GetMessage loop with the dialog keyboard interface, until WM_QUIT.
+int RunBlockingLoop(HWND dialog);
+
+} // namespace perf

@@ -1,0 +1,241 @@
+#include "process_probe.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <cstring>
+#include <sstream>
+
+namespace perf {
+
+namespace {
+
+// Wine maps the Linux root to Z:, so Linux's /proc is readable as files.
+constexpr char PROC_ROOT[] = "Z:\\proc\\";
+constexpr char PREFIX_VARIABLE[] = "WINEPREFIX";
+constexpr DWORD READ_CHUNK = 4096;
+constexpr DWORD PID_POLL_MS = 20;
+constexpr int SCHEDSTAT_RUN_TIME_FIELD = 0;
+constexpr int STAT_USER_TIME_FIELD = 13;                   // utime, counted from 0 after "(comm)"
+constexpr long long NANOSECONDS_PER_CLOCK_TICK = 10000000; // USER_HZ is 100 on x86
+constexpr char RSS_KEY[] = "VmRSS:";
+constexpr char THREADS_KEY[] = "Threads:";
+
+std::string ReadWholeFile(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return {};
+    }
+    std::string text;
+    char chunk[READ_CHUNK];
+    DWORD got = 0;
+    while (ReadFile(file, chunk, READ_CHUNK, &got, nullptr) && got > 0) {
+        text.append(chunk, got);
+    }
+    CloseHandle(file);
+    return text;
+}
+
+std::string ProcPath(int linuxPid, const char* entry) {
+    return PROC_ROOT + std::to_string(linuxPid) + "\\" + entry;
+}
+
+std::string Lower(std::string text) {
+    for (char& c : text) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return text;
+}
+
+bool IsNumber(const char* name) {
+    return *name != '\0' &&
+           std::all_of(name, name + std::strlen(name), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The names of the entries of a Z:\proc folder that are process or thread ids.
+std::vector<int> NumericEntries(const std::string& folder) {
+    std::vector<int> ids;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return ids;
+    }
+    do {
+        if (IsNumber(found.cFileName)) {
+            ids.push_back(std::atoi(found.cFileName));
+        }
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return ids;
+}
+
+// argv[0] ends in the program's file name, after a path separator or quote.
+bool CommandLineNames(const std::string& commandLine, const std::string& exeName) {
+    const std::string line = Lower(commandLine);
+    const std::string name = Lower(exeName);
+    for (size_t at = line.find(name); at != std::string::npos; at = line.find(name, at + 1)) {
+        const char before = at == 0 ? '\\' : line[at - 1];
+        if (before == '\\' || before == '/' || before == '"' || before == ' ') {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool SharesOurPrefix(int linuxPid) {
+    const char* prefix = std::getenv(PREFIX_VARIABLE);
+    if (prefix == nullptr || *prefix == '\0') {
+        return true; // nothing to tell benches apart by
+    }
+    const std::string wanted = std::string(PREFIX_VARIABLE) + "=" + prefix;
+    const std::string environment = ReadWholeFile(ProcPath(linuxPid, "environ"));
+    for (size_t start = 0; start < environment.size();) {
+        const size_t end = std::min(environment.find('\0', start), environment.size());
+        if (environment.compare(start, end - start, wanted) == 0) {
+            return true;
+        }
+        start = end + 1;
+    }
+    return false;
+}
+
+// The value after `key` on its line of a /proc status file.
+long long StatusValue(int linuxPid, const char* key) {
+    const std::string status = ReadWholeFile(ProcPath(linuxPid, "status"));
+    const size_t at = status.find(key);
+    if (at == std::string::npos) {
+        return NOT_REPORTED;
+    }
+    return std::atoll(status.c_str() + at + std::strlen(key));
+}
+
+long long ThreadRunNanoseconds(int linuxPid, int threadId) {
+    const std::string path = PROC_ROOT + std::to_string(linuxPid) + "\\task\\" +
+                             std::to_string(threadId) + "\\schedstat";
+    std::istringstream fields(ReadWholeFile(path));
+    long long value = NOT_REPORTED;
+    for (int i = 0; i <= SCHEDSTAT_RUN_TIME_FIELD; ++i) {
+        fields >> value;
+    }
+    return fields ? value : NOT_REPORTED;
+}
+
+// Fallback at 10 ms resolution: utime + stime of the whole process.
+long long StatNanoseconds(int linuxPid) {
+    const std::string stat = ReadWholeFile(ProcPath(linuxPid, "stat"));
+    const size_t close = stat.rfind(')');
+    if (close == std::string::npos) {
+        return NOT_REPORTED;
+    }
+    std::istringstream fields(stat.substr(close + 2));
+    std::string field;
+    long long user = 0;
+    long long system = 0;
+    for (int i = 2; i < STAT_USER_TIME_FIELD && fields >> field; ++i) {
+    }
+    fields >> user >> system;
+    return fields ? (user + system) * NANOSECONDS_PER_CLOCK_TICK : NOT_REPORTED;
+}
+
+BOOL CALLBACK CountChild(HWND, LPARAM count) {
+    ++*reinterpret_cast<long long*>(count);
+    return TRUE;
+}
+
+struct WindowTally {
+    DWORD processId;
+    long long count;
+};
+
+BOOL CALLBACK CountTopWindow(HWND window, LPARAM lParam) {
+    auto* tally = reinterpret_cast<WindowTally*>(lParam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == tally->processId) {
+        ++tally->count;
+        EnumChildWindows(window, CountChild, reinterpret_cast<LPARAM>(&tally->count));
+    }
+    return TRUE;
+}
+
+} // namespace
+
+std::vector<int> LinuxPidsRunning(const std::string& exeName) {
+    std::vector<int> pids;
+    for (int pid : NumericEntries(PROC_ROOT)) {
+        std::string commandLine = ReadWholeFile(ProcPath(pid, "cmdline"));
+        std::replace(commandLine.begin(), commandLine.end(), '\0', ' ');
+        if (CommandLineNames(commandLine, exeName) && SharesOurPrefix(pid)) {
+            pids.push_back(pid);
+        }
+    }
+    return pids;
+}
+
+int WaitNewLinuxPid(const std::string& exeName, const std::vector<int>& before, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    do {
+        std::vector<int> fresh;
+        for (int pid : LinuxPidsRunning(exeName)) {
+            if (std::find(before.begin(), before.end(), pid) == before.end()) {
+                fresh.push_back(pid);
+            }
+        }
+        if (fresh.size() == 1) {
+            return fresh.front();
+        }
+        Sleep(PID_POLL_MS);
+    } while (GetTickCount() - start < timeoutMs);
+    return 0;
+}
+
+long long CpuNanoseconds(int linuxPid) {
+    long long total = 0;
+    const std::vector<int> threads = NumericEntries(ProcPath(linuxPid, "task\\"));
+    for (int thread : threads) {
+        const long long run = ThreadRunNanoseconds(linuxPid, thread);
+        if (run == NOT_REPORTED) {
+            return StatNanoseconds(linuxPid);
+        }
+        total += run;
+    }
+    return threads.empty() ? StatNanoseconds(linuxPid) : total;
+}
+
+long long ResidentKilobytes(int linuxPid) {
+    return StatusValue(linuxPid, RSS_KEY);
+}
+
+long long LinuxThreadCount(int linuxPid) {
+    return StatusValue(linuxPid, THREADS_KEY);
+}
+
+long long LinuxFileCount(int linuxPid) {
+    const std::vector<int> files = NumericEntries(ProcPath(linuxPid, "fd\\"));
+    return files.empty() ? NOT_REPORTED : static_cast<long long>(files.size());
+}
+
+// A running process always holds handles: Wine answers 0 for every process, so
+// 0 means the figure is not reported.
+long long HandleCount(HANDLE process) {
+    DWORD count = 0;
+    if (!GetProcessHandleCount(process, &count) || count == 0) {
+        return NOT_REPORTED;
+    }
+    return static_cast<long long>(count);
+}
+
+// Likewise every window program holds GDI and USER objects; 0 is Wine's stub answer.
+long long GuiObjectCount(HANDLE process, DWORD kind) {
+    const DWORD count = GetGuiResources(process, kind);
+    return count == 0 ? NOT_REPORTED : static_cast<long long>(count);
+}
+
+long long WindowCount(DWORD processId) {
+    WindowTally tally{processId, 0};
+    EnumWindows(CountTopWindow, reinterpret_cast<LPARAM>(&tally));
+    return tally.count;
+}
+
+} // namespace perf

@@ -1,0 +1,94 @@
+// Control access by dialog and identifier: texts byte for byte, sends and focus.
+#include "modal_harness.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+constexpr int LABEL_ID = 120;
+constexpr int BOX_ID = 121;
+constexpr int MISSING_ID = 999;
+constexpr int FIRST_BYTE = 1;
+constexpr int LAST_BYTE = 255;
+
+class ControlTextTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dialog_ = NewTestDialog();
+        ASSERT_NE(dialog_, nullptr);
+        ASSERT_NE(ControlAdd(dialog_, LABEL_ID, "", 1, 1, 150, 10, 0, 0, ControlKind::Label),
+                  nullptr);
+        ASSERT_NE(ControlAdd(dialog_, BOX_ID, "", 1, 20, 150, 10, 0, 0, ControlKind::TextBox),
+                  nullptr);
+    }
+    void TearDown() override {
+        if (IsWindow(dialog_)) {
+            DestroyWindow(dialog_);
+        }
+    }
+    HWND dialog_ = nullptr;
+};
+
+} // namespace
+
+// On a label: an upper-casing edit box would change some of these bytes.
+TEST_F(ControlTextTest, EveryByteValueComesBackUnchanged) {
+    std::string all;
+    for (int c = FIRST_BYTE; c <= LAST_BYTE; ++c) {
+        all += static_cast<char>(c);
+    }
+    ControlSetText(dialog_, LABEL_ID, all);
+    const std::string back = ControlGetText(dialog_, LABEL_ID);
+    ASSERT_EQ(back.size(), all.size());
+    for (size_t i = 0; i < all.size(); ++i) {
+        EXPECT_EQ(static_cast<unsigned char>(back[i]), static_cast<unsigned char>(all[i]))
+            << "byte " << i + FIRST_BYTE;
+    }
+}
+
+TEST_F(ControlTextTest, EmptyControlGivesTheEmptyText) {
+    EXPECT_EQ(ControlGetText(dialog_, LABEL_ID), "");
+    ControlSetText(dialog_, LABEL_ID, "x");
+    ControlSetText(dialog_, LABEL_ID, "");
+    EXPECT_EQ(ControlGetText(dialog_, LABEL_ID), "");
+}
+
+TEST_F(ControlTextTest, MissingControlGivesTheEmptyText) {
+    EXPECT_EQ(ControlGetText(dialog_, MISSING_ID), "");
+}
+
+TEST_F(ControlTextTest, TextEndsAtAnEmbeddedNul) {
+    ControlSetText(dialog_, LABEL_ID, std::string("ab\0cd", 5));
+    EXPECT_EQ(ControlGetText(dialog_, LABEL_ID), "ab");
+}
+
+TEST_F(ControlTextTest, ControlSendReachesTheControl) {
+    ControlSetText(dialog_, BOX_ID, "hello");
+    EXPECT_EQ(ControlSend(dialog_, BOX_ID, WM_GETTEXTLENGTH, 0, 0), 5);
+    ControlSend(dialog_, BOX_ID, EM_SETSEL, 1, 3);
+    DWORD start = 0, end = 0;
+    ControlSend(dialog_, BOX_ID, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 1u);
+    EXPECT_EQ(end, 3u);
+}
+
+TEST_F(ControlTextTest, DialogSendReachesTheDialog) {
+    DialogSend(dialog_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("renamed"));
+    char caption[32] = {};
+    GetWindowTextA(dialog_, caption, sizeof(caption));
+    EXPECT_STREQ(caption, "renamed");
+}
+
+TEST_F(ControlTextTest, ControlSetFocusMovesTheFocus) {
+    HWND box = GetDlgItem(dialog_, BOX_ID);
+    HWND focused = nullptr;
+    RunModal(dialog_, [&](HWND d) {
+        ControlSetFocus(d, BOX_ID);
+        focused = GetFocus();
+        DialogEnd(d, 0);
+    });
+    EXPECT_EQ(focused, box);
+}

@@ -1,0 +1,303 @@
+// DialogShowModal, DialogEnd and the layer's dialog procedure: the greeting, the
+// callback contract and the ways a run ends.
+#include "modal_harness.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int32_t UNTOUCHED = -5;
+constexpr int32_t END_VALUE = 1234;
+constexpr UINT WM_PROBE = WM_APP + 1;
+constexpr INT_PTR PROBE_RESULT = 42;
+constexpr LONG_PTR OWN_RESULT = 5;
+constexpr UINT_PTR NESTED_TIMER_ID = 77;
+constexpr UINT NESTED_TIMER_MS = 100;
+constexpr UINT_PTR LATER_TIMER_ID = 78;
+constexpr UINT LATER_TIMER_MS = 200;
+constexpr char NESTED_BOX_CAPTION[] = "nested loop";
+constexpr int LABEL_ID = 200;
+
+void EndNow(HWND dialog) {
+    DialogEnd(dialog, END_VALUE);
+}
+
+// Without a handler there is no safety timer of the harness; this one destroys
+// a dialog that outlives its time.
+HWND GuardedDialog = nullptr;
+bool GuardFired = false;
+void CALLBACK DestroyGuarded(HWND, UINT, UINT_PTR, DWORD) {
+    GuardFired = true;
+    DestroyWindow(GuardedDialog);
+}
+
+const LoggedMessage* FirstOf(const ModalRun& run, UINT message) {
+    for (const LoggedMessage& m : run.messages) {
+        if (m.message == message) {
+            return &m;
+        }
+    }
+    return nullptr;
+}
+
+BOOL CALLBACK MatchNestedBox(HWND window, LPARAM lParam) {
+    char caption[64] = {};
+    GetWindowTextA(window, caption, sizeof(caption));
+    if (lstrcmpA(caption, NESTED_BOX_CAPTION) != 0) {
+        return TRUE;
+    }
+    *reinterpret_cast<HWND*>(lParam) = window;
+    return FALSE;
+}
+
+// The message box this thread opened, found without sending it anything.
+HWND NestedBox() {
+    HWND found = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), MatchNestedBox, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+} // namespace
+
+TEST(ModalRun, HandlerIsGreetedOnceWithInitDialogThenSizeWhileHidden) {
+    HWND dialog = NewTestDialog();
+    ASSERT_NE(dialog, nullptr);
+    RECT client{};
+    GetClientRect(dialog, &client);
+    const ModalRun run = RunModal(dialog, EndNow);
+    ASSERT_GE(run.messages.size(), 2u);
+    const LoggedMessage& init = run.messages[0];
+    EXPECT_EQ(init.message, static_cast<UINT>(WM_INITDIALOG));
+    EXPECT_EQ(init.wParam, reinterpret_cast<WPARAM>(dialog));
+    EXPECT_EQ(init.lParam, 0);
+    EXPECT_FALSE(init.visible);
+    const LoggedMessage& size = run.messages[1];
+    EXPECT_EQ(size.message, static_cast<UINT>(WM_SIZE));
+    EXPECT_EQ(size.wParam, static_cast<WPARAM>(SIZE_RESTORED));
+    EXPECT_EQ(size.lParam, MAKELPARAM(client.right, client.bottom));
+    EXPECT_FALSE(size.visible);
+    EXPECT_EQ(CountMessages(run, WM_INITDIALOG), 1);
+    EXPECT_FALSE(run.timedOut);
+}
+
+TEST(ModalRun, WindowIsShownForTheLoop) {
+    HWND dialog = NewTestDialog();
+    bool visible = false;
+    RunModal(dialog, [&](HWND d) {
+        visible = IsWindowVisible(d) != 0;
+        EndNow(d);
+    });
+    EXPECT_TRUE(visible);
+}
+
+TEST(ModalRun, MaximisedStyleGreetsWithSizeMaximized) {
+    HWND dialog = NewTestDialog(WS_POPUP | WS_CAPTION | WS_MAXIMIZE);
+    const ModalRun run = RunModal(dialog, EndNow);
+    const LoggedMessage* size = FirstOf(run, WM_SIZE);
+    ASSERT_NE(size, nullptr);
+    EXPECT_EQ(size->wParam, static_cast<WPARAM>(SIZE_MAXIMIZED));
+}
+
+TEST(ModalRun, MinimisedStyleGreetsWithSizeMinimized) {
+    HWND dialog = NewTestDialog(WS_POPUP | WS_CAPTION | WS_MINIMIZE);
+    const ModalRun run = RunModal(dialog, EndNow);
+    const LoggedMessage* size = FirstOf(run, WM_SIZE);
+    ASSERT_NE(size, nullptr);
+    EXPECT_EQ(size->wParam, static_cast<WPARAM>(SIZE_MINIMIZED));
+}
+
+TEST(ModalRun, HandlerNeverSeesActivate) {
+    HWND dialog = NewTestDialog();
+    bool active = false;
+    const ModalRun run = RunModal(dialog, [&](HWND d) {
+        active = GetActiveWindow() == d;
+        EndNow(d);
+    });
+    ASSERT_TRUE(active) << "the dialog was never activated, so WM_ACTIVATE was not sent";
+    EXPECT_EQ(CountMessages(run, WM_ACTIVATE), 0);
+}
+
+TEST(ModalRun, DialogEndStoresTheEndValueAndDestroysTheWindow) {
+    HWND dialog = NewTestDialog();
+    const ModalRun run = RunModal(dialog, EndNow, nullptr, UNTOUCHED);
+    EXPECT_EQ(run.endValue, END_VALUE);
+    EXPECT_FALSE(IsWindow(dialog));
+    EXPECT_EQ(CountMessages(run, WM_CLOSE), 1);
+    EXPECT_EQ(CountMessages(run, WM_DESTROY), 1);
+    EXPECT_EQ(CountMessages(run, WM_NCDESTROY), 1);
+}
+
+TEST(ModalRun, CloseBoxEndsWithEndValueZero) {
+    HWND dialog = NewTestDialog();
+    const ModalRun run = RunModal(
+        dialog, [](HWND d) { PostMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0); }, nullptr, UNTOUCHED);
+    EXPECT_FALSE(run.timedOut);
+    EXPECT_EQ(run.endValue, 0);
+    EXPECT_FALSE(IsWindow(dialog));
+}
+
+TEST(ModalRun, HandlerThatTakesTheCloseCommandKeepsTheDialog) {
+    HWND dialog = NewTestDialog();
+    bool stillThere = false;
+    const ModalRun run = RunModal(
+        dialog,
+        [&](HWND d) {
+            SendMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0);
+            stillThere = IsWindow(d) != 0;
+            EndNow(d);
+        },
+        [](HWND, UINT message, WPARAM, LPARAM) -> INT_PTR { return message == WM_SYSCOMMAND; });
+    EXPECT_TRUE(stillThere);
+    EXPECT_EQ(run.endValue, END_VALUE);
+}
+
+TEST(ModalRun, EscapeArrivesAsCancelCommand) {
+    HWND dialog = NewTestDialog();
+    const ModalRun run = RunModal(
+        dialog, [](HWND d) { PostMessageA(d, WM_KEYDOWN, VK_ESCAPE, 1); },
+        [](HWND d, UINT message, WPARAM wParam, LPARAM) -> INT_PTR {
+            if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
+                EndNow(d);
+            }
+            return 0;
+        });
+    EXPECT_FALSE(run.timedOut);
+    EXPECT_EQ(run.endValue, END_VALUE);
+}
+
+TEST(ModalRun, PostedQuitDoesNotEndTheRun) {
+    HWND dialog = NewTestDialog();
+    bool survived = false;
+    const ModalRun run = RunModal(
+        dialog,
+        [](HWND d) {
+            PostQuitMessage(0);
+            SetTimer(d, LATER_TIMER_ID, LATER_TIMER_MS, nullptr);
+        },
+        [&](HWND d, UINT message, WPARAM wParam, LPARAM) -> INT_PTR {
+            if (message == WM_TIMER && wParam == LATER_TIMER_ID) {
+                survived = true;
+                EndNow(d);
+            }
+            return 0;
+        });
+    EXPECT_TRUE(survived);
+    EXPECT_FALSE(run.timedOut);
+    MSG left;
+    EXPECT_FALSE(PeekMessageA(&left, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
+        << "the loop never took the quit message";
+}
+
+// The platform clears DWLP_MSGRESULT before each call of the dialog procedure, so
+// "where it was 0" means: unless the handler stored a result there itself.
+TEST(ModalRun, HandledResultGoesToMsgResultUnlessTheHandlerStoredOne) {
+    HWND dialog = NewTestDialog();
+    LRESULT plainAnswer = 0, ownAnswer = 0;
+    LONG_PTR plainStored = 0, ownStored = 0;
+    RunModal(
+        dialog,
+        [&](HWND d) {
+            plainAnswer = SendMessageA(d, WM_PROBE, FALSE, 0);
+            plainStored = GetWindowLongPtrA(d, DWLP_MSGRESULT);
+            ownAnswer = SendMessageA(d, WM_PROBE, TRUE, 0);
+            ownStored = GetWindowLongPtrA(d, DWLP_MSGRESULT);
+            EndNow(d);
+        },
+        [](HWND d, UINT message, WPARAM storeOwn, LPARAM) -> INT_PTR {
+            if (message != WM_PROBE) {
+                return 0;
+            }
+            if (storeOwn) {
+                SetWindowLongPtrA(d, DWLP_MSGRESULT, OWN_RESULT);
+            }
+            return PROBE_RESULT;
+        });
+    EXPECT_EQ(plainStored, PROBE_RESULT);
+    EXPECT_EQ(plainAnswer, PROBE_RESULT);
+    EXPECT_EQ(ownStored, OWN_RESULT);
+    EXPECT_EQ(ownAnswer, OWN_RESULT);
+}
+
+// The layer's own procedure answers FALSE, leaving the platform's colours.
+TEST(ModalRun, ColourMessageLeftAloneIsAnsweredFalse) {
+    HWND dialog = NewTestDialog();
+    HWND label = ControlAdd(dialog, LABEL_ID, "x", 1, 1, 20, 8, 0, 0, ControlKind::Label);
+    ASSERT_NE(label, nullptr);
+    INT_PTR answer = -1;
+    RunModal(dialog, [&](HWND d) {
+        auto procedure = reinterpret_cast<DLGPROC>(GetWindowLongPtrA(d, DWLP_DLGPROC));
+        HDC dc = GetDC(label);
+        answer = procedure(d, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                           reinterpret_cast<LPARAM>(label));
+        ReleaseDC(label, dc);
+        EndNow(d);
+    });
+    EXPECT_EQ(answer, FALSE);
+}
+
+TEST(ModalRun, ColourBrushFromTheHandlerIsUsed) {
+    HWND dialog = NewTestDialog();
+    HWND label = ControlAdd(dialog, LABEL_ID, "x", 1, 1, 20, 8, 0, 0, ControlKind::Label);
+    const HBRUSH brush = GetSysColorBrush(COLOR_HIGHLIGHT);
+    LRESULT answer = 0;
+    RunModal(
+        dialog,
+        [&](HWND d) {
+            HDC dc = GetDC(label);
+            answer = SendMessageA(d, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                  reinterpret_cast<LPARAM>(label));
+            ReleaseDC(label, dc);
+            EndNow(d);
+        },
+        [&](HWND, UINT message, WPARAM, LPARAM) -> INT_PTR {
+            return message == WM_CTLCOLORSTATIC ? reinterpret_cast<INT_PTR>(brush) : 0;
+        });
+    EXPECT_EQ(answer, reinterpret_cast<LRESULT>(brush));
+}
+
+// A button's handler runs a message box; while it is open, a timer ends the
+// dialog. The handler returns into a procedure whose dialog is gone.
+TEST(ModalRun, EndingFromInsideANestedLoopIsSafe) {
+    HWND dialog = NewTestDialog();
+    bool boxReturned = false;
+    const ModalRun run = RunModal(
+        dialog,
+        [&](HWND d) {
+            SetTimer(d, NESTED_TIMER_ID, NESTED_TIMER_MS, nullptr);
+            MessageBoxA(nullptr, "waiting", NESTED_BOX_CAPTION, MB_OK);
+            boxReturned = true;
+        },
+        [](HWND d, UINT message, WPARAM wParam, LPARAM) -> INT_PTR {
+            if (message == WM_TIMER && wParam == NESTED_TIMER_ID) {
+                KillTimer(d, NESTED_TIMER_ID);
+                EndNow(d);
+                PostMessageA(NestedBox(), WM_COMMAND, IDOK, 0);
+            }
+            return 0;
+        },
+        UNTOUCHED);
+    EXPECT_TRUE(boxReturned);
+    EXPECT_FALSE(run.timedOut);
+    EXPECT_EQ(run.endValue, END_VALUE);
+    EXPECT_FALSE(IsWindow(dialog));
+}
+
+TEST(ModalRun, NoDialogReturnsAtOnce) {
+    int32_t endValue = UNTOUCHED;
+    DialogShowModal(nullptr, nullptr, &endValue);
+    EXPECT_EQ(endValue, UNTOUCHED);
+}
+
+TEST(ModalRun, RunWithoutHandlerEndsByTheCloseBox) {
+    HWND dialog = NewTestDialog();
+    GuardedDialog = dialog;
+    GuardFired = false;
+    const UINT_PTR guard = SetTimer(nullptr, 0, MODAL_SAFETY_MS, DestroyGuarded);
+    int32_t endValue = UNTOUCHED;
+    PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+    DialogShowModal(dialog, nullptr, &endValue);
+    KillTimer(nullptr, guard);
+    EXPECT_FALSE(GuardFired);
+    EXPECT_EQ(endValue, 0);
+    EXPECT_FALSE(IsWindow(dialog));
+}

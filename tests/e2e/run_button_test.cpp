@@ -1,0 +1,95 @@
+// The Run button: the running notice and its clearing, and the launch from the
+// program's own folder.
+#include "trainer_session.h"
+
+#include "main_window.h"
+#include "test_files.h"
+
+namespace {
+
+constexpr DWORD CLEAR_EARLIEST_MS = 1900;
+constexpr DWORD CLEAR_LATEST_MS = 5000;
+constexpr DWORD SECOND_PRESS_AFTER_MS = 1000;
+constexpr DWORD STATUS_POLL_MS = 20;
+constexpr DWORD NO_LAUNCH_WAIT_MS = 2000;
+constexpr char RUNNING_NOTICE[] = "Koch Trainer is RUNNING";
+constexpr char TRAINER_FILE_NAME[] = "KochMorseTrainer.exe";
+constexpr char MARKER_STATUS[] = "UNCHANGED";
+
+// Milliseconds from `since` until the status line first reads empty, or
+// CLEAR_LATEST_MS + 1 when it does not within that bound.
+DWORD MillisecondsUntilCleared(HWND status, DWORD since) {
+    DWORD clearedAt = since + CLEAR_LATEST_MS + 1;
+    bench::WaitFor(
+        [&] {
+            if (bench::WindowText(status).empty()) {
+                clearedAt = GetTickCount();
+                return true;
+            }
+            return false;
+        },
+        CLEAR_LATEST_MS);
+    return clearedAt - since;
+}
+
+TEST_F(SorvaneWithTrainer, RunWithTheTrainerRunningShowsTheNoticeForTwoSeconds) {
+    const standin::Standin trainer = StartTrainer();
+    ASSERT_NE(trainer.frame, nullptr);
+    ASSERT_TRUE(StartSorvane());
+    const DWORD pressed = GetTickCount();
+    SendClick(ID_RUN);
+    EXPECT_EQ(Text(ID_STATUS_LINE), RUNNING_NOTICE);
+    const DWORD cleared = MillisecondsUntilCleared(Control(ID_STATUS_LINE), pressed);
+    EXPECT_GE(cleared, CLEAR_EARLIEST_MS);
+    EXPECT_LE(cleared, CLEAR_LATEST_MS);
+}
+
+TEST_F(SorvaneWithTrainer, ASecondRunMovesTheClearingAndACompareResultIsClearedByTheSameTick) {
+    const standin::Standin trainer = StartTrainer("--text EEE");
+    ASSERT_NE(trainer.frame, nullptr);
+    ASSERT_TRUE(StartSorvane());
+    SetText(ID_TYPED_TEXT, "EEE");
+    ASSERT_TRUE(CompareUntilShown("EEE"));
+    SendClick(ID_RUN);
+    bench::PumpFor(SECOND_PRESS_AFTER_MS);
+    const DWORD secondPress = GetTickCount();
+    SendClick(ID_RUN);
+    EXPECT_EQ(Text(ID_STATUS_LINE), RUNNING_NOTICE);
+    SendClick(ID_COMPARE);
+    EXPECT_EQ(Text(ID_STATUS_LINE), " 3 characters match to first error");
+    const DWORD cleared = MillisecondsUntilCleared(Control(ID_STATUS_LINE), secondPress);
+    EXPECT_GE(cleared, CLEAR_EARLIEST_MS);
+    EXPECT_LE(cleared, CLEAR_LATEST_MS);
+}
+
+TEST_F(SorvaneWithTrainer, RunWithoutTheTrainerStartsItFromTheProgramsOwnFolder) {
+    const std::string folder = TempFolder("Sorvane Test");
+    ASSERT_FALSE(folder.empty());
+    const std::string trainerCopy = folder + "\\" + TRAINER_FILE_NAME;
+    ASSERT_TRUE(testfiles::CopyTo(standin::StandinPath(), trainerCopy));
+    ASSERT_TRUE(StartSorvane(folder));
+    SetText(ID_STATUS_LINE, MARKER_STATUS);
+
+    SendClick(ID_RUN);
+    HWND trainer = bench::WaitTopWindow(0, TRAINER_CAPTION);
+    ASSERT_NE(trainer, nullptr);
+    EXPECT_EQ(Text(ID_STATUS_LINE), MARKER_STATUS);
+    const std::string log = testfiles::ReadBytes(folder + "\\KochMorseTrainer.log");
+    EXPECT_NE(log.find(std::string(STANDIN_LOG_PATH_KEY) + trainerCopy), std::string::npos) << log;
+}
+
+TEST_F(SorvaneWithTrainer, RunWithTheTrainerMissingShowsNothingAndStaysResponsive) {
+    const std::string folder = TempFolder("Sorvane Test");
+    ASSERT_FALSE(folder.empty());
+    ASSERT_TRUE(StartSorvane(folder));
+    SetText(ID_STATUS_LINE, MARKER_STATUS);
+    SendClick(ID_RUN);
+    bench::PumpFor(NO_LAUNCH_WAIT_MS);
+    EXPECT_EQ(bench::FindAnyTopWindow(TRAINER_CAPTION), nullptr);
+    EXPECT_EQ(bench::FindMessageBox(ProcessId()), nullptr);
+    EXPECT_EQ(Text(ID_STATUS_LINE), MARKER_STATUS);
+    SendClick(ID_ERASE);
+    EXPECT_EQ(Text(ID_STATUS_LINE), "");
+}
+
+} // namespace

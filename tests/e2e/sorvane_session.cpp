@@ -1,0 +1,107 @@
+#include "sorvane_session.h"
+
+namespace {
+
+constexpr DWORD LEFTOVER_WAIT_MS = 5000;
+constexpr DWORD WINDOW_GONE_WAIT_MS = 5000;
+constexpr char EXE_NAME[] = "Sorvane.exe";
+constexpr DWORD POLITE_CLOSE_WAIT_MS = 3000;
+
+bool NoWindowWithCaption(const char* caption) {
+    return bench::WaitFor([caption] { return bench::FindAnyTopWindow(caption) == nullptr; },
+                          LEFTOVER_WAIT_MS);
+}
+
+// A trainer that Sorvane launched (Run) is known only by its window.
+void KillTrainerProcesses() {
+    for (HWND trainer = bench::FindAnyTopWindow(TRAINER_CAPTION); trainer != nullptr;
+         trainer = bench::FindAnyTopWindow(TRAINER_CAPTION)) {
+        DWORD processId = 0;
+        GetWindowThreadProcessId(trainer, &processId);
+        bench::KillProcessById(processId);
+        if (!bench::WaitFor([trainer] { return !IsWindow(trainer); }, WINDOW_GONE_WAIT_MS)) {
+            return;
+        }
+    }
+}
+
+std::string JoinPath(const std::string& folder, const char* name) {
+    if (!folder.empty() && folder.back() == '\\') {
+        return folder + name;
+    }
+    return folder + "\\" + name;
+}
+
+} // namespace
+
+void SorvaneSession::SetUp() {
+    ASSERT_TRUE(NoWindowWithCaption(SORVANE_CAPTION)) << "a Sorvane window is left over";
+    ASSERT_TRUE(NoWindowWithCaption(TRAINER_CAPTION)) << "a trainer window is left over";
+}
+
+void SorvaneSession::TearDown() {
+    CloseSorvane();
+    bench::KillProcess(sorvane_);
+    for (bench::Process& other : others_) {
+        bench::KillProcess(other);
+    }
+    others_.clear();
+    KillTrainerProcesses();
+    if (!copiedExe_.empty()) {
+        DeleteFileA(copiedExe_.c_str());
+        copiedExe_.clear();
+    }
+    EXPECT_TRUE(NoWindowWithCaption(SORVANE_CAPTION)) << "a Sorvane window survived the case";
+    window_ = nullptr;
+}
+
+// Closed the way a user would first: killing a process under Wine leaves its
+// windows to be cleaned up later, which slows the next case down.
+void SorvaneSession::CloseSorvane() {
+    if (sorvane_.handle == nullptr || window_ == nullptr) {
+        return;
+    }
+    PostMessageA(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
+    bench::WaitExit(sorvane_, POLITE_CLOSE_WAIT_MS, nullptr);
+}
+
+bool SorvaneSession::StartSorvane(const std::string& folder) {
+    std::string exe = bench::PathFromEnvironment(SORVANE_EXE_VARIABLE);
+    if (exe.empty()) {
+        ADD_FAILURE() << SORVANE_EXE_VARIABLE << " is not set";
+        return false;
+    }
+    if (!folder.empty()) {
+        const std::string copy = JoinPath(folder, EXE_NAME);
+        if (!CopyFileA(exe.c_str(), copy.c_str(), FALSE)) {
+            ADD_FAILURE() << "cannot copy " << exe << " to " << copy;
+            return false;
+        }
+        copiedExe_ = copy;
+        exe = copy;
+    }
+    sorvane_ = bench::StartProcess(exe, "", folder);
+    if (sorvane_.handle == nullptr) {
+        ADD_FAILURE() << "cannot start " << exe;
+        return false;
+    }
+    window_ = bench::WaitTopWindow(sorvane_.id, SORVANE_CAPTION);
+    // The window exists hidden before the modal run shows it.
+    return window_ != nullptr && bench::WaitFor([this] { return IsWindowVisible(window_) != 0; });
+}
+
+void SorvaneSession::KillAtEnd(const bench::Process& process) {
+    others_.push_back(process);
+}
+
+bool SorvaneSession::WaitFocus(int id, DWORD timeoutMs) const {
+    return bench::WaitFor([this, id] { return Focus() == Control(id); }, timeoutMs);
+}
+
+bool SorvaneSession::WaitText(int id, const std::string& text, DWORD timeoutMs) const {
+    return bench::WaitFor([this, id, &text] { return Text(id) == text; }, timeoutMs);
+}
+
+bool SorvaneSession::WaitSorvaneExit(DWORD* exitCode, DWORD timeoutMs) {
+    return bench::WaitExit(sorvane_, timeoutMs, exitCode);
+}

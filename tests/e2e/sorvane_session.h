@@ -1,0 +1,80 @@
+// The end-to-end bench: a GoogleTest fixture that starts Sorvane.exe under Wine,
+// finds its window by the process it started and the exact caption, drives it
+// with messages as a user would, and kills whatever it started when the case ends.
+// A case is a few lines:
+//   TEST_F(SorvaneSession, Something) {
+//       ASSERT_TRUE(StartSorvane());
+//       SendClick(ID_ERASE);
+//       EXPECT_EQ(Text(ID_STATUS_LINE), "");
+//   }
+#pragma once
+
+#include "bench_util.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+// The window captions the bench looks for; a leftover of either would be found
+// instead of the one a case starts.
+constexpr char SORVANE_CAPTION[] =
+    "Sorvane v1.13 by Vantrel - for Brenlow Koch Method CW Trainer v9.1.6";
+constexpr char TRAINER_CAPTION[] = "Koch Method CW Trainer - Brenlow";
+
+// The environment variable naming the Sorvane.exe under test (a Unix path).
+constexpr char SORVANE_EXE_VARIABLE[] = "SORVANE_EXE";
+
+constexpr DWORD SESSION_EXIT_WAIT_MS = 10000;
+
+class SorvaneSession : public ::testing::Test {
+  protected:
+    // Fails the case when a Sorvane or trainer window is still around.
+    void SetUp() override;
+    // Kills every process the case started and waits for their windows to go.
+    void TearDown() override;
+
+    // Starts Sorvane.exe and waits for its window. With `folder`, Sorvane.exe is
+    // first copied there and started from there (its own directory is where it
+    // looks for the trainer). False when it did not start or show its window.
+    bool StartSorvane(const std::string& folder = "");
+
+    // Has TearDown kill another process this case caused to start.
+    void KillAtEnd(const bench::Process& process);
+
+    // The started program's window and process.
+    HWND Window() const { return window_; }
+    DWORD ProcessId() const { return sorvane_.id; }
+    HWND Control(int id) const { return GetDlgItem(window_, id); }
+
+    std::string Text(int id) const { return bench::WindowText(Control(id)); }
+    void SetText(int id, const std::string& text) { bench::SetWindowTextAcross(Control(id), text); }
+    bench::Selection Selection(int id) const { return bench::GetEditSelection(Control(id)); }
+
+    // Button presses: posted returns at once, sent returns after the handling.
+    void PostClick(int id) { bench::PostClick(window_, id); }
+    void SendClick(int id) { bench::SendClick(window_, id); }
+
+    // A mouse click into a control, which also gives it the focus.
+    void ClickInto(int id) { bench::PostMouseClick(Control(id)); }
+
+    // Keys and characters go to the control that has the focus, through the
+    // program's message loop (and so through its dialog keyboard interface).
+    void PressKey(WPARAM virtualKey) { bench::PostKey(Focus(), virtualKey); }
+    void TypeChars(const std::string& text) { bench::PostChars(Focus(), text); }
+
+    HWND Focus() const { return bench::FocusOfThreadOf(window_); }
+    bool WaitFocus(int id, DWORD timeoutMs = bench::DEFAULT_WAIT_MS) const;
+    bool WaitText(int id, const std::string& text, DWORD timeoutMs = bench::DEFAULT_WAIT_MS) const;
+
+    // True when Sorvane ended within the time; its exit code is stored.
+    bool WaitSorvaneExit(DWORD* exitCode, DWORD timeoutMs = SESSION_EXIT_WAIT_MS);
+
+  private:
+    void CloseSorvane();
+
+    bench::Process sorvane_;
+    std::vector<bench::Process> others_;
+    HWND window_ = nullptr;
+    std::string copiedExe_;
+};

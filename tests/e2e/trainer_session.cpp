@@ -1,0 +1,89 @@
+#include "trainer_session.h"
+
+#include "comparison_selection.h"
+#include "main_window.h"
+#include "test_files.h"
+#include "text_compare.h"
+
+#include <cctype>
+
+namespace {
+
+constexpr DWORD COMPARE_RETRY_MS = 50;
+
+void ExpectSelection(const bench::Selection& got, const EditSelection& want, const char* box) {
+    if (want.start < 0) {
+        // EM_SETSEL(-1, -1) leaves an empty selection at the caret.
+        EXPECT_EQ(got.start, got.end) << box << " keeps a selection";
+        return;
+    }
+    EXPECT_EQ(got.start, static_cast<DWORD>(want.start)) << box;
+    EXPECT_EQ(got.end, static_cast<DWORD>(want.end)) << box;
+}
+
+} // namespace
+
+std::string UpperCase(const std::string& text) {
+    std::string upper = text;
+    for (char& c : upper) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return upper;
+}
+
+standin::Standin SorvaneWithTrainer::StartTrainer(const std::string& arguments,
+                                                  const std::string& caption) {
+    standin::Standin trainer = standin::StartStandin(arguments, caption);
+    KillAtEnd(trainer.process);
+    return trainer;
+}
+
+standin::Standin SorvaneWithTrainer::StartLookalike() {
+    return StartTrainer("--caption " + standin::Quoted(LOOKALIKE_CAPTION), LOOKALIKE_CAPTION);
+}
+
+bool SorvaneWithTrainer::CompareUntilShown(const std::string& expected, DWORD timeoutMs) {
+    return bench::WaitFor(
+        [&] {
+            SendClick(ID_COMPARE);
+            if (Text(ID_TRANSMITTED_TEXT) == expected) {
+                return true;
+            }
+            bench::PumpFor(COMPARE_RETRY_MS);
+            return false;
+        },
+        timeoutMs);
+}
+
+void SorvaneWithTrainer::ExpectResultRight() {
+    const CompareResult result = CompareTexts(Text(ID_TRANSMITTED_TEXT), Text(ID_TYPED_TEXT));
+    const ComparisonSelections want = SelectionsFor(result);
+    EXPECT_EQ(Text(ID_STATUS_LINE), FormatMatchLine(result.matchedCount));
+    ExpectSelection(Selection(ID_TRANSMITTED_TEXT), want.transmitted, "box 101");
+    ExpectSelection(Selection(ID_TYPED_TEXT), want.typed, "box 102");
+}
+
+bool SorvaneWithTrainer::DismissNotRunningBox() {
+    HWND box = nullptr;
+    bench::WaitFor([&] { return (box = bench::FindMessageBox(ProcessId())) != nullptr; });
+    return box != nullptr && bench::DismissMessageBox(box);
+}
+
+std::string SorvaneWithTrainer::TempFolder(const std::string& name) {
+    const std::string parent = testfiles::MakeTempFolder();
+    if (parent.empty()) {
+        return {};
+    }
+    folders_.push_back(parent);
+    const std::string folder = parent + "\\" + name;
+    return testfiles::MakeFolders(folder) ? folder : std::string();
+}
+
+// The folders go only once every process that may run from them has ended.
+void SorvaneWithTrainer::TearDown() {
+    SorvaneSession::TearDown();
+    for (const std::string& folder : folders_) {
+        testfiles::RemoveTree(folder);
+    }
+    folders_.clear();
+}

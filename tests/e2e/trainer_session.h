@@ -1,0 +1,47 @@
+// The end-to-end bench with a stand-in trainer beside Sorvane: start it, feed it
+// text, and check a comparison the way a tester would: the window is right when
+// the status line and both selections are what CompareTexts gives for the two
+// texts read back from the boxes.
+#pragma once
+
+#include "sorvane_session.h"
+#include "standin_client.h"
+
+#include <string>
+#include <vector>
+
+constexpr DWORD REFRESH_WAIT_MS = 10000;
+// A caption one character off the trainer's: such a program counts as not running.
+constexpr char LOOKALIKE_CAPTION[] = "Koch Method CW Trainer - Brenlow.";
+
+class SorvaneWithTrainer : public SorvaneSession {
+  protected:
+    // Starts a stand-in trainer that the case ends; frame is null when it failed.
+    standin::Standin StartTrainer(const std::string& arguments = "",
+                                  const std::string& caption = STANDIN_CAPTION);
+
+    // A stand-in whose caption is one character off: the trainer counts as not
+    // running, and its counters show that nothing was sent.
+    standin::Standin StartLookalike();
+
+    // Presses Compare until box 101 shows `expected` (the refresh has read the
+    // trainer's current text); false when it never does.
+    bool CompareUntilShown(const std::string& expected, DWORD timeoutMs = REFRESH_WAIT_MS);
+
+    // Checks status line and selections against CompareTexts of the boxes' texts.
+    void ExpectResultRight();
+
+    // A fresh folder named `name` (spaces allowed) inside a new temporary folder,
+    // removed when the case ends; empty on failure.
+    std::string TempFolder(const std::string& name);
+
+    void TearDown() override;
+
+    // Waits for the not-running box of Sorvane's process and dismisses it.
+    bool DismissNotRunningBox();
+
+  private:
+    std::vector<std::string> folders_;
+};
+
+std::string UpperCase(const std::string& text);

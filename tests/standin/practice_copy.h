@@ -1,0 +1,25 @@
+// Practice copy as a Morse trainer sends it: five-character groups of letters,
+// digits and a few punctuation marks, a space between groups and CR LF after
+// every tenth group.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+struct PracticeCopy {
+    uint32_t randomState = 1;
+    int charsInGroup = 0;
+    int groupsInLine = 0;
+};
+
+PracticeCopy StartPracticeCopy(uint32_t seed);
+
+// The next piece sent: one character, a space, or CR LF.
+std::string NextPracticePiece(PracticeCopy& copy);
+
+// Exactly `length` characters of practice copy (the last line break may be cut).
+std::string MakePracticeCopy(PracticeCopy& copy, size_t length);
+
+// A number in [0, bound) from the copy's generator.
+uint32_t PracticeRandom(PracticeCopy& copy, uint32_t bound);

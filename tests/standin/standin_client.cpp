@@ -1,0 +1,79 @@
+#include "standin_client.h"
+
+namespace standin {
+
+namespace {
+constexpr DWORD QUERY_TIMEOUT_MS = 10000;
+constexpr WORD UNANSWERED = 0xFFFF;
+} // namespace
+
+std::string StandinPath() {
+    return bench::PathFromEnvironment(PATH_VARIABLE);
+}
+
+Standin StartStandin(const std::string& arguments, const std::string& caption) {
+    Standin standin;
+    standin.process = bench::StartProcess(StandinPath(), arguments);
+    if (standin.process.id != 0) {
+        standin.frame = bench::WaitTopWindow(standin.process.id, caption);
+    }
+    return standin;
+}
+
+void StopStandin(Standin& standin) {
+    bench::KillProcess(standin.process);
+    standin.frame = nullptr;
+}
+
+// Bounded, so a stand-in that hangs fails the test instead of stalling it.
+MessageCounts QueryCounts(HWND frame) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(frame, STANDIN_MSG_QUERY_COUNTS, 0, 0, SMTO_NORMAL, QUERY_TIMEOUT_MS,
+                             &result)) {
+        return {};
+    }
+    const WORD starts = LOWORD(result);
+    const WORD stops = HIWORD(result);
+    if (starts == UNANSWERED && stops == UNANSWERED) {
+        return {};
+    }
+    return {starts, stops};
+}
+
+MessageCounts PublishedCounts(HWND frame) {
+    const LONG_PTR counts = GetWindowLongPtrA(frame, GWLP_USERDATA);
+    return {LOWORD(counts), HIWORD(counts)};
+}
+
+bool QuerySending(HWND frame) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(frame, STANDIN_MSG_QUERY_SENDING, 0, 0, SMTO_NORMAL,
+                               QUERY_TIMEOUT_MS, &result) != 0 &&
+           result == 1;
+}
+
+bool SetStandinText(HWND frame, const std::string& bytes) {
+    COPYDATASTRUCT data{};
+    data.dwData = STANDIN_COPYDATA_SET_TEXT;
+    data.cbData = static_cast<DWORD>(bytes.size());
+    data.lpData = const_cast<char*>(bytes.data());
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(frame, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_NORMAL,
+                               QUERY_TIMEOUT_MS, &result) != 0 &&
+           result == TRUE;
+}
+
+std::vector<HWND> DirectChildren(HWND parent) {
+    std::vector<HWND> children;
+    for (HWND child = FindWindowExA(parent, nullptr, nullptr, nullptr); child != nullptr;
+         child = FindWindowExA(parent, child, nullptr, nullptr)) {
+        children.push_back(child);
+    }
+    return children;
+}
+
+std::string Quoted(const std::string& argument) {
+    return "\"" + argument + "\"";
+}
+
+} // namespace standin

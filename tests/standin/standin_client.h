@@ -1,0 +1,52 @@
+// What tests need to run the stand-in trainer in its own process and look inside
+// it: start and stop it, read its counters, replace its text, list its children.
+#pragma once
+
+#include "bench_util.h"
+#include "standin_protocol.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace standin {
+
+// Environment variable through which CMake hands tests the stand-in's path.
+constexpr char PATH_VARIABLE[] = "STANDIN_TRAINER_EXE";
+
+struct Standin {
+    bench::Process process;
+    HWND frame = nullptr;
+};
+
+// The stand-in's executable as a Windows path; empty when the variable is unset.
+std::string StandinPath();
+
+// Starts the stand-in with `arguments` and waits (bounded) for its frame window
+// captioned `caption`; frame is null when it did not appear.
+Standin StartStandin(const std::string& arguments, const std::string& caption = STANDIN_CAPTION);
+
+// Ends the stand-in if it still runs.
+void StopStandin(Standin& standin);
+
+struct MessageCounts {
+    int starts = -1;
+    int stops = -1;
+};
+// -1 for both when the frame does not answer.
+MessageCounts QueryCounts(HWND frame);
+bool QuerySending(HWND frame);
+// The counts as last published by the frame, read without sending it a message.
+MessageCounts PublishedCounts(HWND frame);
+
+// Replaces the text of every text window with these bytes (NUL included).
+bool SetStandinText(HWND frame, const std::string& bytes);
+
+// The direct children of `parent`, in the order FindWindowExA walks them.
+std::vector<HWND> DirectChildren(HWND parent);
+
+// Wraps an argument in quotes for the stand-in's command line (no quotes inside).
+std::string Quoted(const std::string& argument);
+
+} // namespace standin

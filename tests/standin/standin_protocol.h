@@ -1,0 +1,59 @@
+// How tests talk to the stand-in trainer: the facts it shares with the real
+// trainer, the private messages it answers beyond them, and its switches.
+//
+// Switches (each value is the next argument):
+//   --text TEXT            initial text of the text window
+//   --text-file PATH       initial text read byte for byte from a file
+//   --fill N               initial text: N characters of practice copy
+//   --second-text TEXT     text of the second text window (with --two-children)
+//   --pace-ms N            one character of practice copy every N ms while sending
+//   --two-children         two direct children of class TRichEditRx
+//   --nested-child         the TRichEditRx window inside a panel, not a direct child
+//   --prefix-class         the text window's class is "TRichEditRxEx" instead
+//   --case-class           the text window's class is "trichEditRx" instead
+//   --caption TEXT         main window caption instead of the trainer's
+//   --delay-ms N           sleeps N ms before answering each message from outside
+//                          (1034, 1044, WM_GETTEXT, WM_GETTEXTLENGTH, the queries)
+//   --exit-after-ms N      closes itself after N ms
+//   --replace-every-ms N   replaces its text with fresh practice copy of a random
+//                          length (0 to 30,000 characters) every N ms
+// Without --exit-after-ms the time limit comes from STANDIN_ENV_LIMIT_MS when set.
+// Started with no switches at all (as the companion's Run button starts it), it
+// appends its current directory and its own path to "<its name>.log" beside itself.
+#pragma once
+
+#include <windows.h>
+
+// What the real trainer shows, repeated here rather than taken from the link, so
+// a wrong constant in the link cannot agree with itself.
+constexpr char STANDIN_CAPTION[] = "Koch Method CW Trainer - Brenlow";
+constexpr char STANDIN_TEXT_CLASS[] = "TRichEditRx";
+constexpr UINT STANDIN_MSG_START = 1034;
+constexpr UINT STANDIN_MSG_STOP = 1044;
+
+// Look-alike classes that must not be taken for the text window.
+constexpr char STANDIN_PREFIX_CLASS[] = "TRichEditRxEx";
+constexpr char STANDIN_CASE_CLASS[] = "trichEditRx";
+constexpr char STANDIN_PANEL_CLASS[] = "StandinPanel";
+
+// Sent to the main window: returns MAKELONG(start messages, stop messages) received.
+constexpr UINT STANDIN_MSG_QUERY_COUNTS = WM_APP + 1;
+// The main window's GWLP_USERDATA holds the same MAKELONG(starts, stops), updated
+// when a message has been handled; other processes read it without a message, so
+// they can tell a handled message from one still waiting in the queue.
+// Sent to the main window: returns 1 while sending, 0 otherwise.
+constexpr UINT STANDIN_MSG_QUERY_SENDING = WM_APP + 2;
+
+// WM_COPYDATA to the main window with this dwData replaces the text of every text
+// window with the bytes given (NUL included); returns TRUE.
+constexpr ULONG_PTR STANDIN_COPYDATA_SET_TEXT = 0x53455454; // "SETT"
+
+constexpr char STANDIN_ENV_LIMIT_MS[] = "STANDIN_TRAINER_LIMIT_MS";
+constexpr char STANDIN_LOG_EXTENSION[] = ".log";
+// Lines of the start log, each followed by CR LF.
+constexpr char STANDIN_LOG_DIRECTORY_KEY[] = "current directory=";
+constexpr char STANDIN_LOG_PATH_KEY[] = "executable=";
+constexpr char STANDIN_LOG_ERROR_MODE_KEY[] = "error mode=";
+
+// Second text window's text when --second-text is not given.
+constexpr char STANDIN_DEFAULT_SECOND_TEXT[] = "SECOND CHILD";

@@ -1,0 +1,195 @@
+// The stand-in trainer shows the facts the trainer link relies on, in its own process.
+#include "standin_client.h"
+#include "test_files.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr DWORD EXIT_WAIT_MS = 10000;
+constexpr DWORD SHORT_EXIT_AFTER_MS = 500;
+constexpr DWORD FAST_PACE_MS = 2;
+constexpr DWORD SHORT_REPLACE_MS = 50;
+constexpr size_t SENT_LENGTH_WANTED = 130;
+constexpr DWORD SETTLE_MS = 300;
+constexpr char LOG_NAME[] = "KochMorseTrainer.log";
+constexpr char EXE_NAME[] = "KochMorseTrainer.exe";
+// Where the first group ends and where the first line of ten groups ends.
+constexpr size_t FIRST_GAP_INDEX = 5;
+constexpr size_t FIRST_LINE_BREAK_INDEX = 59;
+
+class StandinTrainer : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_EQ(FindWindowA(nullptr, STANDIN_CAPTION), nullptr)
+            << "a trainer window is left over";
+        ASSERT_FALSE(standin::StandinPath().empty());
+    }
+    void TearDown() override {
+        standin::StopStandin(trainer);
+        testfiles::RemoveTree(folder);
+    }
+    standin::Standin trainer;
+    std::string folder;
+};
+
+HWND OnlyChild(HWND parent) {
+    const std::vector<HWND> children = standin::DirectChildren(parent);
+    return children.size() == 1 ? children[0] : nullptr;
+}
+
+std::string GetTextWithCount(HWND window, WPARAM count, LRESULT* result) {
+    char buffer[64];
+    std::memset(buffer, 'x', sizeof(buffer));
+    *result = SendMessageA(window, WM_GETTEXT, count, reinterpret_cast<LPARAM>(buffer));
+    return std::string(buffer, sizeof(buffer));
+}
+
+} // namespace
+
+TEST_F(StandinTrainer, ShowsTheTrainerCaptionAndADirectTextChild) {
+    trainer = standin::StartStandin("--text HELLO");
+    ASSERT_NE(trainer.frame, nullptr);
+    HWND child = OnlyChild(trainer.frame);
+    ASSERT_NE(child, nullptr);
+    EXPECT_EQ(bench::ClassName(child), STANDIN_TEXT_CLASS);
+    EXPECT_EQ(bench::WindowText(child), "HELLO");
+    EXPECT_EQ(bench::WindowText(trainer.frame), STANDIN_CAPTION);
+}
+
+// Like the platform's controls: at most count - 1 bytes, then a NUL, and the
+// number of bytes copied as the result.
+TEST_F(StandinTrainer, GetTextCopiesOneLessThanTheCountAndANul) {
+    trainer = standin::StartStandin("--text ABCDEFG");
+    HWND child = OnlyChild(trainer.frame);
+    ASSERT_NE(child, nullptr);
+    LRESULT result = 0;
+    std::string buffer = GetTextWithCount(child, 5, &result);
+    EXPECT_EQ(result, 4);
+    EXPECT_EQ(buffer.substr(0, 5), std::string("ABCD\0", 5));
+    buffer = GetTextWithCount(child, 1, &result);
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(buffer[0], '\0');
+    EXPECT_EQ(SendMessageA(child, WM_GETTEXTLENGTH, 0, 0), 7);
+}
+
+TEST_F(StandinTrainer, StartSendsPracticeCopyAndStopHaltsIt) {
+    trainer = standin::StartStandin("--pace-ms " + std::to_string(FAST_PACE_MS));
+    HWND child = OnlyChild(trainer.frame);
+    ASSERT_NE(child, nullptr);
+    EXPECT_EQ(bench::WindowText(child), "");
+    SendMessageA(trainer.frame, STANDIN_MSG_START, 0, 0);
+    EXPECT_TRUE(standin::QuerySending(trainer.frame));
+    EXPECT_TRUE(
+        bench::WaitFor([&] { return bench::WindowText(child).size() >= SENT_LENGTH_WANTED; }));
+    SendMessageA(trainer.frame, STANDIN_MSG_STOP, 0, 0);
+    EXPECT_FALSE(standin::QuerySending(trainer.frame));
+    const std::string stopped = bench::WindowText(child);
+    bench::PumpFor(SETTLE_MS);
+    EXPECT_EQ(bench::WindowText(child), stopped);
+    EXPECT_EQ(stopped[FIRST_GAP_INDEX], ' ');
+    EXPECT_EQ(stopped.substr(FIRST_LINE_BREAK_INDEX, 2), "\r\n");
+    const standin::MessageCounts counts = standin::QueryCounts(trainer.frame);
+    EXPECT_EQ(counts.starts, 1);
+    EXPECT_EQ(counts.stops, 1);
+}
+
+TEST_F(StandinTrainer, CopyDataReplacesTheTextNulIncluded) {
+    trainer = standin::StartStandin("--text OLD");
+    HWND child = OnlyChild(trainer.frame);
+    ASSERT_NE(child, nullptr);
+    const std::string bytes("AB\0CD", 5);
+    ASSERT_TRUE(standin::SetStandinText(trainer.frame, bytes));
+    EXPECT_EQ(SendMessageA(child, WM_GETTEXTLENGTH, 0, 0), 5);
+    LRESULT result = 0;
+    const std::string buffer = GetTextWithCount(child, 64, &result);
+    EXPECT_EQ(buffer.substr(0, 2), "AB");
+}
+
+TEST_F(StandinTrainer, LookAlikeLayoutsHaveTheirOwnClasses) {
+    trainer = standin::StartStandin("--prefix-class --text P");
+    HWND child = OnlyChild(trainer.frame);
+    ASSERT_NE(child, nullptr);
+    EXPECT_EQ(bench::ClassName(child), STANDIN_PREFIX_CLASS);
+    standin::StopStandin(trainer);
+
+    trainer = standin::StartStandin("--case-class --text C");
+    child = OnlyChild(trainer.frame);
+    ASSERT_NE(child, nullptr);
+    EXPECT_EQ(bench::ClassName(child), STANDIN_CASE_CLASS);
+    standin::StopStandin(trainer);
+
+    trainer = standin::StartStandin("--nested-child --text N");
+    HWND panel = OnlyChild(trainer.frame);
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(bench::ClassName(panel), STANDIN_PANEL_CLASS);
+    HWND nested = OnlyChild(panel);
+    ASSERT_NE(nested, nullptr);
+    EXPECT_EQ(bench::ClassName(nested), STANDIN_TEXT_CLASS);
+    EXPECT_EQ(bench::WindowText(nested), "N");
+}
+
+TEST_F(StandinTrainer, TwoChildrenHoldTheirOwnTexts) {
+    trainer = standin::StartStandin("--two-children --text FIRST --second-text SECOND");
+    const std::vector<HWND> children = standin::DirectChildren(trainer.frame);
+    ASSERT_EQ(children.size(), 2u);
+    std::vector<std::string> texts{bench::WindowText(children[0]), bench::WindowText(children[1])};
+    std::sort(texts.begin(), texts.end());
+    EXPECT_EQ(texts[0], "FIRST");
+    EXPECT_EQ(texts[1], "SECOND");
+}
+
+TEST_F(StandinTrainer, CloseBoxEndsItWithExitCodeZero) {
+    trainer = standin::StartStandin("");
+    ASSERT_NE(trainer.frame, nullptr);
+    PostMessageA(trainer.frame, WM_SYSCOMMAND, SC_CLOSE, 0);
+    DWORD exitCode = 1;
+    EXPECT_TRUE(bench::WaitExit(trainer.process, EXIT_WAIT_MS, &exitCode));
+    EXPECT_EQ(exitCode, 0u);
+}
+
+TEST_F(StandinTrainer, TimeLimitEndsIt) {
+    trainer = standin::StartStandin("--exit-after-ms " + std::to_string(SHORT_EXIT_AFTER_MS));
+    ASSERT_NE(trainer.frame, nullptr);
+    EXPECT_TRUE(bench::WaitExit(trainer.process, EXIT_WAIT_MS, nullptr));
+}
+
+TEST_F(StandinTrainer, BareStartLogsItsDirectoryAndPathBesideItself) {
+    folder = testfiles::MakeTempFolder();
+    ASSERT_FALSE(folder.empty());
+    const std::string exe = folder + "\\" + EXE_NAME;
+    ASSERT_TRUE(testfiles::CopyTo(standin::StandinPath(), exe));
+    trainer.process = bench::StartProcess(exe, "", "C:\\");
+    trainer.frame = bench::WaitTopWindow(trainer.process.id, STANDIN_CAPTION);
+    ASSERT_NE(trainer.frame, nullptr);
+    const std::string log = testfiles::ReadBytes(folder + "\\" + LOG_NAME);
+    EXPECT_NE(log.find(std::string(STANDIN_LOG_DIRECTORY_KEY) + "C:\\\r\n"), std::string::npos)
+        << log;
+    EXPECT_NE(log.find(std::string(STANDIN_LOG_PATH_KEY) + exe + "\r\n"), std::string::npos) << log;
+}
+
+TEST_F(StandinTrainer, TextFileGivesTheInitialTextByteForByte) {
+    folder = testfiles::MakeTempFolder();
+    ASSERT_FALSE(folder.empty());
+    const std::string bytes("CQ\0DE\xff", 6);
+    const std::string file = folder + "\\text.bin";
+    ASSERT_TRUE(testfiles::WriteBytes(file, bytes));
+    trainer = standin::StartStandin("--text-file " + standin::Quoted(file));
+    HWND child = OnlyChild(trainer.frame);
+    ASSERT_NE(child, nullptr);
+    EXPECT_EQ(SendMessageA(child, WM_GETTEXTLENGTH, 0, 0), static_cast<LRESULT>(bytes.size()));
+    EXPECT_EQ(bench::WindowText(child), bytes);
+}
+
+TEST_F(StandinTrainer, ReplacingEveryFewMillisecondsChangesTheText) {
+    trainer = standin::StartStandin("--text FIXED --replace-every-ms " +
+                                    std::to_string(SHORT_REPLACE_MS));
+    HWND child = OnlyChild(trainer.frame);
+    ASSERT_NE(child, nullptr);
+    EXPECT_TRUE(bench::WaitFor([&] { return bench::WindowText(child) != "FIXED"; }));
+    const std::string first = bench::WindowText(child);
+    EXPECT_TRUE(bench::WaitFor([&] { return bench::WindowText(child) != first; }));
+}

@@ -1,0 +1,20 @@
+// The stand-in's transmitted-text window: a small window class that keeps its
+// text in memory (any bytes, NUL included), paints its tail, and answers
+// WM_GETTEXT / WM_GETTEXTLENGTH / WM_SETTEXT itself as the platform's controls do.
+// Unlike an edit box it stays fast at tens of thousands of characters.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// Registers the text window procedure under `className`.
+bool RegisterTextWindowClass(HINSTANCE instance, const char* className);
+
+// Milliseconds slept before answering a text message from outside.
+void SetTextReplyDelay(DWORD delayMs);
+
+HWND CreateTextWindow(HWND parent, const char* className, const std::string& text);
+
+void TextWindowSet(HWND window, const std::string& text);
+void TextWindowAppend(HWND window, const std::string& piece);

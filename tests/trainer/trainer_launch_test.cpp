@@ -1,0 +1,258 @@
+// Where the program lives and how the trainer beside it is started. Launches
+// run through launch_probe.exe copied into prepared folders, since the link
+// starts the trainer from the running executable's own folder.
+#include "trainer_test_fixture.h"
+
+#include <algorithm>
+#include <cstring>
+#include <sstream>
+
+namespace {
+
+constexpr char PROBE_VARIABLE[] = "LAUNCH_PROBE_EXE";
+constexpr char DECOY_VARIABLE[] = "LAUNCH_DECOY_EXE";
+constexpr char TEST_DIR_VARIABLE[] = "TRAINER_TEST_DIR";
+constexpr char PROBE_NAME[] = "launch_probe.exe";
+constexpr char SPACED_FOLDER[] = "Sor vane";
+// What an unquoted "...\Sor vane\KochMorseTrainer.exe" would run first.
+constexpr char DECOY_NAME[] = "Sor.exe";
+constexpr char DECOY_MARKER_NAME[] = "Sor.exe.ran";
+constexpr char LOG_NAME[] = "KochMorseTrainer.log";
+constexpr char CALLER_FOLDER[] = "caller";
+constexpr char OUTPUT_NAME[] = "probe.txt";
+constexpr DWORD PROBE_WAIT_MS = 15000;
+constexpr DWORD DECOY_LOOK_MS = 500;
+constexpr size_t LONG_DIRECTORY_LENGTH = 300;
+constexpr size_t COMMAND_LINE_LIMIT = 32767;
+constexpr size_t QUOTES = 2;
+
+// Keys of the probe's output lines.
+constexpr char PROBE_DIRECTORY_KEY[] = "directory=";
+constexpr char PROBE_PROCESS_KEY[] = "process=";
+constexpr char PROBE_ERROR_MODE_KEY[] = "error mode=";
+constexpr char CALLERS_OWN_ERROR_MODE[] = "0x0";
+
+struct ProbeResult {
+    bool ran = false;
+    std::string directory;
+    std::vector<DWORD> processIds;
+    std::string errorMode;
+};
+
+bool TakeValue(const std::string& line, const char* key, std::string* value) {
+    if (line.compare(0, std::strlen(key), key) != 0) {
+        return false;
+    }
+    *value = line.substr(std::strlen(key));
+    return true;
+}
+
+// Runs the probe found at `probe`, from `callerDirectory`, for `launches` launches.
+ProbeResult RunProbe(const std::string& probe, const std::string& callerDirectory, int launches,
+                     const std::string& outputFile) {
+    ProbeResult result;
+    bench::Process process = bench::StartProcess(
+        probe, standin::Quoted(outputFile) + " " + std::to_string(launches), callerDirectory);
+    DWORD exitCode = 1;
+    result.ran = bench::WaitExit(process, PROBE_WAIT_MS, &exitCode) && exitCode == 0;
+    bench::KillProcess(process);
+    std::istringstream lines(testfiles::ReadBytes(outputFile));
+    for (std::string line, value; std::getline(lines, line);) {
+        if (TakeValue(line, PROBE_PROCESS_KEY, &value)) {
+            result.processIds.push_back(static_cast<DWORD>(std::stoul(value)));
+        } else if (!TakeValue(line, PROBE_DIRECTORY_KEY, &result.directory)) {
+            TakeValue(line, PROBE_ERROR_MODE_KEY, &result.errorMode);
+        }
+    }
+    return result;
+}
+
+// Visible top-level windows, to tell that a call showed nothing.
+BOOL CALLBACK CollectVisible(HWND window, LPARAM lParam) {
+    if (IsWindowVisible(window)) {
+        reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(window);
+    }
+    return TRUE;
+}
+
+std::vector<HWND> VisibleTopWindows() {
+    std::vector<HWND> windows;
+    EnumWindows(CollectVisible, reinterpret_cast<LPARAM>(&windows));
+    std::sort(windows.begin(), windows.end());
+    return windows;
+}
+
+bool IsRunning(DWORD processId) {
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
+    if (process == nullptr) {
+        return false;
+    }
+    const bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+    CloseHandle(process);
+    return running;
+}
+
+std::string LogValue(const std::string& log, const char* key) {
+    const size_t start = log.find(key);
+    if (start == std::string::npos) {
+        return {};
+    }
+    const size_t value = start + std::strlen(key);
+    return log.substr(value, log.find("\r\n", value) - value);
+}
+
+} // namespace
+
+class TrainerLaunchTest : public TrainerLinkTest {
+  protected:
+    void SetUp() override {
+        TrainerLinkTest::SetUp();
+        probe = bench::PathFromEnvironment(PROBE_VARIABLE);
+        decoy = bench::PathFromEnvironment(DECOY_VARIABLE);
+        ASSERT_FALSE(probe.empty());
+        ASSERT_FALSE(decoy.empty());
+        root = TempFolder();
+        ASSERT_FALSE(root.empty());
+        caller = root + "\\" + CALLER_FOLDER;
+        ASSERT_TRUE(testfiles::MakeFolders(caller));
+    }
+
+    // A folder holding the probe, and the stand-in as the trainer unless told otherwise.
+    std::string PrepareFolder(const std::string& folder, bool withTrainer) {
+        EXPECT_TRUE(testfiles::MakeFolders(folder));
+        EXPECT_TRUE(testfiles::CopyTo(probe, folder + "\\" + PROBE_NAME));
+        if (withTrainer) {
+            EXPECT_TRUE(
+                testfiles::CopyTo(standin::StandinPath(), folder + "\\" + TRAINER_EXE_NAME));
+        }
+        return folder + "\\" + PROBE_NAME;
+    }
+
+    ProbeResult Probe(const std::string& probeCopy, int launches) {
+        ProbeResult result = RunProbe(probeCopy, caller, launches, root + "\\" + OUTPUT_NAME);
+        for (DWORD processId : result.processIds) {
+            ForgetNot(processId);
+        }
+        return result;
+    }
+
+    std::string probe;
+    std::string decoy;
+    std::string root;
+    std::string caller;
+};
+
+TEST_F(TrainerLaunchTest, ProgramDirectoryIsThisProgramsFolderWithABackslash) {
+    const std::string expected = bench::PathFromEnvironment(TEST_DIR_VARIABLE);
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(ProgramDirectory(), expected + "\\");
+}
+
+// A program deeper than 260 characters is checked by deep_program_directory.sh:
+// CreateProcess cannot start it, under Wine as under Windows without long paths.
+
+TEST_F(TrainerLaunchTest, TheCommandLineForA300CharacterDirectoryIsWholeQuotedAndUncut) {
+    const std::string directory = "C:\\" + std::string(LONG_DIRECTORY_LENGTH - 4, 'd') + "\\";
+    ASSERT_EQ(directory.size(), LONG_DIRECTORY_LENGTH);
+    EXPECT_EQ(TrainerCommandLine(directory), "\"" + directory + "KochMorseTrainer.exe\"");
+}
+
+TEST_F(TrainerLaunchTest, NoCommandLineForAnEmptyDirectoryOrBeyondTheSystemsLimit) {
+    EXPECT_EQ(TrainerCommandLine(""), "");
+    const size_t fixedPart = std::strlen(TRAINER_EXE_NAME) + QUOTES;
+    const std::string longest = std::string(COMMAND_LINE_LIMIT - fixedPart - 1, 'd') + "\\";
+    EXPECT_EQ(TrainerCommandLine(longest).size(), COMMAND_LINE_LIMIT);
+    EXPECT_EQ(TrainerCommandLine("d" + longest), "");
+}
+
+// The trainer beside a program in "...\Sor vane\" starts with the caller's current
+// directory, and "...\Sor.exe" is never run in its place.
+TEST_F(TrainerLaunchTest, FromAFolderWithASpaceTheRightProgramStarts) {
+    const std::string folder = root + "\\" + SPACED_FOLDER;
+    const std::string probeCopy = PrepareFolder(folder, true);
+    ASSERT_TRUE(testfiles::CopyTo(decoy, root + "\\" + DECOY_NAME));
+    const ProbeResult result = Probe(probeCopy, 1);
+    ASSERT_TRUE(result.ran);
+    ASSERT_EQ(result.processIds.size(), 1u);
+    const DWORD trainerId = result.processIds[0];
+    ASSERT_NE(trainerId, 0u);
+    HWND trainer = bench::WaitTopWindow(trainerId, TRAINER_CAPTION);
+    ASSERT_NE(trainer, nullptr);
+    EXPECT_TRUE(IsWindowVisible(trainer));
+    EXPECT_FALSE(IsIconic(trainer));
+    const std::string log = testfiles::ReadBytes(folder + "\\" + LOG_NAME);
+    EXPECT_EQ(LogValue(log, STANDIN_LOG_DIRECTORY_KEY), caller) << log;
+    EXPECT_EQ(LogValue(log, STANDIN_LOG_PATH_KEY), folder + "\\" + TRAINER_EXE_NAME) << log;
+    bench::PumpFor(DECOY_LOOK_MS);
+    EXPECT_FALSE(testfiles::Exists(root + "\\" + DECOY_MARKER_NAME));
+}
+
+// The trap above is real: the same folders with an unquoted command line and no
+// application name run the decoy.
+TEST_F(TrainerLaunchTest, AnUnquotedCommandLineWouldRunTheDecoy) {
+    const std::string folder = root + "\\" + SPACED_FOLDER;
+    PrepareFolder(folder, true);
+    ASSERT_TRUE(testfiles::CopyTo(decoy, root + "\\" + DECOY_NAME));
+    std::string commandLine = folder + "\\" + TRAINER_EXE_NAME;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info{};
+    ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               caller.c_str(), &startup, &info));
+    CloseHandle(info.hThread);
+    bench::Process started{info.hProcess, info.dwProcessId};
+    EXPECT_TRUE(bench::WaitExit(started, PROBE_WAIT_MS, nullptr));
+    bench::KillProcess(started);
+    EXPECT_TRUE(testfiles::Exists(root + "\\" + DECOY_MARKER_NAME));
+    EXPECT_FALSE(testfiles::Exists(folder + "\\" + LOG_NAME));
+}
+
+// The launch turns the system's own error boxes off only for the time of the
+// call and gives the caller its own mode back, whether the start succeeds or
+// fails. Windows hands the mode in force to the new process, so the trainer
+// starts with 0x8001; Wine does not (the trainer logs 0), so that part is not
+// checked here.
+TEST_F(TrainerLaunchTest, TheCallersErrorModeIsRestoredAfterTheLaunch) {
+    const ProbeResult result = Probe(PrepareFolder(root + "\\" + SPACED_FOLDER, true), 1);
+    ASSERT_TRUE(result.ran);
+    ASSERT_EQ(result.processIds.size(), 1u);
+    ASSERT_NE(result.processIds[0], 0u);
+    EXPECT_EQ(result.errorMode, CALLERS_OWN_ERROR_MODE);
+    EXPECT_NE(bench::WaitTopWindow(result.processIds[0], TRAINER_CAPTION), nullptr);
+
+    const UINT before = SetErrorMode(0);
+    ForgetNot(LaunchTrainer());
+    const UINT after = GetErrorMode();
+    SetErrorMode(before);
+    EXPECT_EQ(after, 0u);
+}
+
+TEST_F(TrainerLaunchTest, WithTheExecutableMissingNothingStartsAndNothingShows) {
+    const std::string missing = ProgramDirectory() + TRAINER_EXE_NAME;
+    ASSERT_EQ(GetFileAttributesA(missing.c_str()), INVALID_FILE_ATTRIBUTES) << missing;
+    const std::vector<HWND> before = VisibleTopWindows();
+    const DWORD started = LaunchTrainer();
+    ForgetNot(started);
+    EXPECT_EQ(started, 0u);
+    const ProbeResult result = Probe(PrepareFolder(root + "\\" + SPACED_FOLDER, false), 1);
+    ASSERT_TRUE(result.ran);
+    EXPECT_EQ(result.processIds, std::vector<DWORD>{0});
+    bench::PumpFor(DECOY_LOOK_MS);
+    EXPECT_EQ(VisibleTopWindows(), before);
+    EXPECT_EQ(FindTrainerWindow(), nullptr);
+}
+
+TEST_F(TrainerLaunchTest, TwoLaunchesInARowStartTwoProcesses) {
+    const ProbeResult result = Probe(PrepareFolder(root + "\\" + SPACED_FOLDER, true), 2);
+    ASSERT_TRUE(result.ran);
+    ASSERT_EQ(result.processIds.size(), 2u);
+    const DWORD first = result.processIds[0];
+    const DWORD second = result.processIds[1];
+    ASSERT_NE(first, 0u);
+    ASSERT_NE(second, 0u);
+    EXPECT_NE(first, second);
+    EXPECT_TRUE(IsRunning(first));
+    EXPECT_TRUE(IsRunning(second));
+    EXPECT_NE(bench::WaitTopWindow(first, TRAINER_CAPTION), nullptr);
+    EXPECT_NE(bench::WaitTopWindow(second, TRAINER_CAPTION), nullptr);
+}

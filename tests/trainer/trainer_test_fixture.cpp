@@ -1,0 +1,55 @@
+#include "trainer_test_fixture.h"
+
+#include <memory>
+
+void TrainerLinkTest::SetUp() {
+    ASSERT_EQ(FindWindowA(nullptr, STANDIN_CAPTION), nullptr) << "a trainer window is left over";
+    ASSERT_FALSE(standin::StandinPath().empty()) << standin::PATH_VARIABLE << " is not set";
+}
+
+void TrainerLinkTest::TearDown() {
+    for (DWORD processId : launched) {
+        bench::KillProcessById(processId);
+    }
+    for (standin::Standin& trainer : trainers) {
+        standin::StopStandin(trainer);
+    }
+    for (const std::string& folder : folders) {
+        testfiles::RemoveTree(folder);
+    }
+}
+
+standin::Standin TrainerLinkTest::StartTrainer(const std::string& arguments,
+                                               const std::string& caption) {
+    trainers.push_back(standin::StartStandin(arguments, caption));
+    return trainers.back();
+}
+
+void TrainerLinkTest::ForgetNot(DWORD processId) {
+    if (processId != 0) {
+        launched.push_back(processId);
+    }
+}
+
+std::string TrainerLinkTest::TempFolder() {
+    folders.push_back(testfiles::MakeTempFolder());
+    return folders.back();
+}
+
+// The result lives on the heap so that a call that never returns cannot write
+// into a finished test's stack.
+bool TrainerLinkTest::ReadWithin(std::string* text) {
+    auto result = std::make_shared<std::string>();
+    const bool finished =
+        testfiles::CallWithin([result] { *result = ReadTransmittedText(); }, LINK_CALL_TIMEOUT_MS);
+    EXPECT_TRUE(finished) << "ReadTransmittedText did not return";
+    *text = finished ? *result : std::string();
+    return finished;
+}
+
+bool TrainerLinkTest::SendWithin(const std::string& word) {
+    const bool finished =
+        testfiles::CallWithin([word] { SendTrainerCommand(word); }, LINK_CALL_TIMEOUT_MS);
+    EXPECT_TRUE(finished) << "SendTrainerCommand(\"" << word << "\") did not return";
+    return finished;
+}

@@ -1,0 +1,39 @@
+// What every trainer link test shares: no trainer window may be left over when it
+// starts, and every process it caused to start is ended when it finishes. Calls
+// into the link that could block are made on a thread with a bounded wait.
+#pragma once
+
+#include "standin_client.h"
+#include "test_files.h"
+#include "trainer_link.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+constexpr DWORD LINK_CALL_TIMEOUT_MS = 15000;
+
+class TrainerLinkTest : public testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts a stand-in that this test ends; frame is null when it did not appear.
+    standin::Standin StartTrainer(const std::string& arguments,
+                                  const std::string& caption = STANDIN_CAPTION);
+    // A process started by the link under test, known only by its identifier.
+    void ForgetNot(DWORD processId);
+    // A fresh temporary folder removed when the test ends.
+    std::string TempFolder();
+
+    // ReadTransmittedText / SendTrainerCommand, failing the test (and returning
+    // false) instead of hanging when the call does not return.
+    bool ReadWithin(std::string* text);
+    bool SendWithin(const std::string& word);
+
+  private:
+    std::vector<standin::Standin> trainers;
+    std::vector<DWORD> launched;
+    std::vector<std::string> folders;
+};
