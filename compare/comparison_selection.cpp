@@ -3,7 +3,9 @@
 namespace {
 
 // A 1-based text position as the one-character selection an edit box takes.
-EditSelection CharacterAt(int32_t position) { return {position - 1, position}; }
+EditSelection CharacterAt(int32_t position) {
+    return {position - 1, position};
+}
 
 } // namespace
 
@@ -13,8 +15,7 @@ ComparisonSelections SelectionsFor(const CompareResult& result) {
         return {CharacterAt(result.transmittedPosition), CharacterAt(result.typedPosition)};
     case CompareOutcome::TypedTextEnded:
         return {CharacterAt(result.transmittedPosition), NO_SELECTION};
-    case CompareOutcome::AllMatched:
-        break;
+    case CompareOutcome::AllMatched: break;
     }
     return {NO_SELECTION, NO_SELECTION};
 }

@@ -11,7 +11,9 @@ constexpr char TRAINER_WORD_START[] = "Start";
 constexpr char TRAINER_WORD_STOP[] = "Stop";
 constexpr int32_t QUIT_END_VALUE = 0;
 
-void OnRefreshTick() { LatestTransmission = ReadTransmittedText(); }
+void OnRefreshTick() {
+    LatestTransmission = ReadTransmittedText();
+}
 
 void OnStatusClearTick(HWND window) {
     KillTimer(window, TIMER_STATUS_CLEAR);

@@ -56,7 +56,7 @@ std::array<unsigned char, 256> MakeFoldTable() {
     return table;
 }
 
-int32_t PlainTableLoop(const std::string& t, const std::string& r) {
+__attribute__((noinline)) int32_t PlainTableLoop(const std::string& t, const std::string& r) {
     static const std::array<unsigned char, 256> fold = MakeFoldTable();
     size_t j = 0;
     int32_t matched = 0;

@@ -1,72 +1,266 @@
-// Takes a picture of Sorvane's window: starts Sorvane.exe, waits for its window,
-// writes the window's screen area to a BMP file, closes the window and ends with
-// Sorvane's exit code (or 1 when any step failed).
-// Usage: sorvane_snapshot SORVANE_EXE OUTPUT_BMP   (Unix or Windows paths)
+// Plays a short practice session and takes a picture of its comparison: starts the
+// stand-in trainer and Sorvane.exe side by side, presses Begin, lets the trainer
+// send for a few seconds, presses Stop, types what was sent with one character
+// wrong, presses Compare, prints the status line and writes Sorvane's window to a
+// BMP. Both programs are closed at the end. Ends with 0 when the session ran and
+// the window showed what CompareTexts gives for its two boxes, 1 otherwise.
+// Usage: sorvane_snapshot SORVANE_EXE TRAINER_EXE OUTPUT_BMP   (Unix or Windows paths)
 #include "bench_util.h"
+#include "comparison_selection.h"
+#include "main_window.h"
 #include "screen_capture.h"
+#include "standin_client.h"
+#include "text_compare.h"
 
+#include <cctype>
 #include <cstdio>
 #include <string>
 
 namespace {
 
-constexpr char CAPTION[] = "Sorvane v1.13 by Vantrel - for Brenlow Koch Method CW Trainer v9.1.6";
+constexpr int SUCCEEDED = 0;
 constexpr int FAILED = 1;
-constexpr int EXPECTED_ARGUMENTS = 3;
-constexpr DWORD SETTLE_MS = 1000; // lets the window paint itself after it appears
+constexpr int EXPECTED_ARGUMENTS = 4;
+
+// A quick pace, so a few seconds give a line or so of practice copy.
+constexpr DWORD TRAINER_PACE_MS = 50;
+constexpr DWORD SENDING_MS = 3500;
+// The trainer's own limit, should this tool die before it closes the trainer.
+constexpr DWORD TRAINER_LIMIT_MS = 120000;
+// The share of the copied characters typed right before the one mistake.
+constexpr size_t MISTAKE_NUMERATOR = 2;
+constexpr size_t MISTAKE_DENOMINATOR = 3;
+constexpr size_t MIN_SENT_CHARACTERS = 2;
+constexpr char MISTAKE = 'E';
+constexpr char MISTAKE_FOR_E = 'T';
+constexpr DWORD SETTLE_MS = 1000; // lets the window paint the result before the picture
 constexpr DWORD EXIT_WAIT_MS = 10000;
+constexpr DWORD COMPARE_RETRY_MS = 50;
 
-// Without a window manager Wine leaves the caption undrawn unless the program's
-// windows are marked as not decorated by one; set for Sorvane.exe during the
-// picture only, so other runs in the same prefix see the default.
-constexpr char DECORATION_KEY[] = "Software\\Wine\\AppDefaults\\Sorvane.exe\\X11 Driver";
-constexpr char DECORATED_VALUE[] = "Decorated";
-constexpr char NOT_DECORATED[] = "N";
+struct Session {
+    bench::Process trainer;
+    HWND trainerFrame = nullptr;
+    bench::Process sorvane;
+    HWND window = nullptr;
+};
 
-void SetWineDrawsCaption(bool on) {
-    if (!on) {
-        RegDeleteKeyA(HKEY_CURRENT_USER, DECORATION_KEY);
-        return;
-    }
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, DECORATION_KEY, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                        &key, nullptr) == ERROR_SUCCESS) {
-        RegSetValueExA(key, DECORATED_VALUE, 0, REG_SZ,
-                       reinterpret_cast<const BYTE*>(NOT_DECORATED), sizeof(NOT_DECORATED));
-        RegCloseKey(key);
-    }
+struct TypedCopy {
+    std::string text;
+    int32_t matchedCount = 0;
+};
+
+bool Fail(const char* what) {
+    std::fprintf(stderr, "sorvane_snapshot: %s\n", what);
+    return false;
 }
 
-bool Capture(HWND window, const std::string& bmpPath) {
+size_t CountCharacters(const std::string& text) {
+    size_t characters = 0;
+    for (char c : text) {
+        if (!IsBlank(static_cast<unsigned char>(c))) {
+            ++characters;
+        }
+    }
+    return characters;
+}
+
+std::string UpperCase(std::string text) {
+    for (char& c : text) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return text;
+}
+
+std::string LowerCase(std::string text) {
+    for (char& c : text) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return text;
+}
+
+// What a user copies: the sent characters in lower case, line breaks typed as
+// spaces, and one character about two thirds in heard wrong.
+TypedCopy TypedCopyWithOneMistake(const std::string& sent) {
+    TypedCopy copy;
+    std::string typed;
+    const size_t mistakeAt = CountCharacters(sent) * MISTAKE_NUMERATOR / MISTAKE_DENOMINATOR;
+    size_t seen = 0;
+    for (char c : sent) {
+        if (c == '\r') {
+            continue;
+        }
+        if (IsBlank(static_cast<unsigned char>(c))) {
+            typed += ' ';
+            continue;
+        }
+        if (seen == mistakeAt) {
+            const bool isMistake = std::toupper(static_cast<unsigned char>(c)) == MISTAKE;
+            typed += isMistake ? MISTAKE_FOR_E : MISTAKE;
+        } else {
+            typed += c;
+        }
+        ++seen;
+    }
+    copy.text = LowerCase(typed);
+    copy.matchedCount = static_cast<int32_t>(mistakeAt);
+    return copy;
+}
+
+HWND Control(const Session& session, int id) {
+    return GetDlgItem(session.window, id);
+}
+
+std::string Text(const Session& session, int id) {
+    return bench::WindowText(Control(session, id));
+}
+
+bool WaitSending(const Session& session, bool sending) {
+    return bench::WaitFor([&] { return standin::QuerySending(session.trainerFrame) == sending; });
+}
+
+bool Start(const std::string& sorvaneExe, const std::string& trainerExe, Session* session) {
+    const std::string trainerArguments = "--pace-ms " + std::to_string(TRAINER_PACE_MS) +
+                                         " --exit-after-ms " + std::to_string(TRAINER_LIMIT_MS);
+    session->trainer = bench::StartProcess(trainerExe, trainerArguments);
+    session->trainerFrame = session->trainer.handle
+                                ? bench::WaitTopWindow(session->trainer.id, STANDIN_CAPTION)
+                                : nullptr;
+    if (session->trainerFrame == nullptr) {
+        return Fail("the trainer's window did not appear");
+    }
+    session->sorvane = bench::StartProcess(sorvaneExe);
+    session->window = session->sorvane.handle
+                          ? bench::WaitTopWindow(session->sorvane.id, MAIN_DIALOG_CAPTION)
+                          : nullptr;
+    const HWND window = session->window;
+    if (window == nullptr || !bench::WaitFor([window] { return IsWindowVisible(window) != 0; })) {
+        return Fail("Sorvane's window did not appear");
+    }
+    return true;
+}
+
+// Begin and Stop are posted: with no trainer found they would open a message box.
+bool SendPractice(const Session& session, std::string* sent) {
+    bench::PostClick(session.window, ID_BEGIN);
+    if (!WaitSending(session, true)) {
+        return Fail("Begin did not start the trainer");
+    }
+    bench::PumpFor(SENDING_MS);
+    bench::PostClick(session.window, ID_STOP);
+    if (!WaitSending(session, false)) {
+        return Fail("Stop did not stop the trainer");
+    }
+    const HWND textWindow =
+        FindWindowExA(session.trainerFrame, nullptr, STANDIN_TEXT_CLASS, nullptr);
+    *sent = bench::WindowText(textWindow);
+    return CountCharacters(*sent) >= MIN_SENT_CHARACTERS || Fail("the trainer sent too little");
+}
+
+// Typed into box 102 as keystrokes, where Begin left the focus.
+bool TypeCopy(const Session& session, const std::string& typed) {
+    const HWND box = Control(session, ID_TYPED_TEXT);
+    bench::PostChars(box, typed);
+    const std::string shown = UpperCase(typed);
+    return bench::WaitFor([&] { return bench::WindowText(box) == shown; }) ||
+           Fail("the typed copy did not arrive in box 102");
+}
+
+// Sorvane reads the trainer every 50 ms: Compare until box 101 shows the whole text.
+bool CompareAll(const Session& session, const std::string& sent) {
+    const std::string shown = UpperCase(sent);
+    return bench::WaitFor([&] {
+               bench::SendClick(session.window, ID_COMPARE);
+               if (Text(session, ID_TRANSMITTED_TEXT) == shown) {
+                   return true;
+               }
+               bench::PumpFor(COMPARE_RETRY_MS);
+               return false;
+           }) ||
+           Fail("box 101 never showed what the trainer sent");
+}
+
+bool SelectionIs(const Session& session, int id, const EditSelection& want) {
+    const bench::Selection got = bench::GetEditSelection(Control(session, id));
+    return got.start == static_cast<DWORD>(want.start) && got.end == static_cast<DWORD>(want.end);
+}
+
+// Right when the window shows what CompareTexts gives for the texts of its boxes,
+// and that is the one mistake typed.
+bool ResultRight(const Session& session, int32_t matchedCount) {
+    const CompareResult result =
+        CompareTexts(Text(session, ID_TRANSMITTED_TEXT), Text(session, ID_TYPED_TEXT));
+    const ComparisonSelections want = SelectionsFor(result);
+    if (result.outcome != CompareOutcome::Mismatch || result.matchedCount != matchedCount) {
+        return Fail("the boxes do not hold one mistake where it was typed");
+    }
+    if (Text(session, ID_STATUS_LINE) != FormatMatchLine(result.matchedCount)) {
+        return Fail("the status line is not the comparison's");
+    }
+    return (SelectionIs(session, ID_TRANSMITTED_TEXT, want.transmitted) &&
+            SelectionIs(session, ID_TYPED_TEXT, want.typed)) ||
+           Fail("the wrong character is not selected in both boxes");
+}
+
+bool Capture(const Session& session, const std::string& bmpPath) {
     bench::PumpFor(SETTLE_MS);
     RECT area{};
-    GetWindowRect(window, &area);
-    return CaptureScreenArea(area, bmpPath);
+    GetWindowRect(session.window, &area);
+    return CaptureScreenArea(area, bmpPath) || Fail("the picture could not be written");
 }
 
-int Snapshot(const std::string& exe, const std::string& bmpPath) {
-    bench::Process sorvane = bench::StartProcess(exe);
-    HWND window = sorvane.handle ? bench::WaitTopWindow(sorvane.id, CAPTION) : nullptr;
-    const bool shown = window && bench::WaitFor([window] { return IsWindowVisible(window) != 0; });
-    const bool captured = shown && Capture(window, bmpPath);
-    PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+bool PlaySession(const Session& session, const std::string& bmpPath) {
+    std::string sent;
+    if (!SendPractice(session, &sent)) {
+        return false;
+    }
+    const TypedCopy typed = TypedCopyWithOneMistake(sent);
+    if (!TypeCopy(session, typed.text) || !CompareAll(session, sent)) {
+        return false;
+    }
+    std::printf("sent:        %s\n", Text(session, ID_TRANSMITTED_TEXT).c_str());
+    std::printf("typed:       %s\n", Text(session, ID_TYPED_TEXT).c_str());
+    std::printf("status line: \"%s\"\n", Text(session, ID_STATUS_LINE).c_str());
+    return ResultRight(session, typed.matchedCount) && Capture(session, bmpPath);
+}
+
+// Closes a program as its close box would, forcing it only when it does not go.
+bool Close(bench::Process& process, HWND window, const char* name) {
+    if (process.handle == nullptr) {
+        return true; // never started
+    }
+    if (window != nullptr) {
+        PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    }
     DWORD exitCode = FAILED;
-    const bool exited = bench::WaitExit(sorvane, EXIT_WAIT_MS, &exitCode);
-    bench::KillProcess(sorvane);
-    std::printf("window %s, picture %s, exit %s with code %lu\n", shown ? "shown" : "missing",
-                captured ? bmpPath.c_str() : "not written", exited ? "clean" : "forced", exitCode);
-    return captured && exited ? static_cast<int>(exitCode) : FAILED;
+    const bool exited = bench::WaitExit(process, EXIT_WAIT_MS, &exitCode);
+    bench::KillProcess(process);
+    if (!exited || exitCode != SUCCEEDED) {
+        std::fprintf(stderr, "sorvane_snapshot: %s %s (exit code %lu)\n", name,
+                     exited ? "ended badly" : "had to be forced", exitCode);
+    }
+    return exited && exitCode == SUCCEEDED;
+}
+
+int Run(const std::string& sorvaneExe, const std::string& trainerExe, const std::string& bmpPath) {
+    Session session;
+    const bool played = Start(sorvaneExe, trainerExe, &session) && PlaySession(session, bmpPath);
+    const bool sorvaneClosed = Close(session.sorvane, session.window, "Sorvane");
+    const bool trainerClosed = Close(session.trainer, session.trainerFrame, "the trainer");
+    if (played) {
+        std::printf("picture:     %s\n", bmpPath.c_str());
+    }
+    return played && sorvaneClosed && trainerClosed ? SUCCEEDED : FAILED;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc != EXPECTED_ARGUMENTS) {
-        std::fprintf(stderr, "usage: sorvane_snapshot SORVANE_EXE OUTPUT_BMP\n");
+        std::fprintf(stderr, "usage: sorvane_snapshot SORVANE_EXE TRAINER_EXE OUTPUT_BMP\n");
         return FAILED;
     }
-    SetWineDrawsCaption(true);
-    const int result = Snapshot(bench::ToWindowsPath(argv[1]), bench::ToWindowsPath(argv[2]));
-    SetWineDrawsCaption(false);
+    const int result = Run(bench::ToWindowsPath(argv[1]), bench::ToWindowsPath(argv[2]),
+                           bench::ToWindowsPath(argv[3]));
+    std::fflush(stdout);
     return result;
 }

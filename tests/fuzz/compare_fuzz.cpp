@@ -16,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto* bytes = reinterpret_cast<const char*>(data + 1);
     const std::string transmitted(bytes, split);
     const std::string typed(bytes + split, rest - split);
-    if (!reference::Same(CompareTexts(transmitted, typed), reference::Compare(transmitted, typed))) {
+    if (!reference::Same(CompareTexts(transmitted, typed),
+                         reference::Compare(transmitted, typed))) {
         std::abort();
     }
     if (FormatMatchLine(CompareTexts(transmitted, typed).matchedCount).empty()) {

@@ -13,8 +13,8 @@ namespace {
 constexpr int ROUNDS = 20000;
 constexpr size_t MAX_LENGTH = 40;
 
-const std::string ALPHABET = std::string("aAbB  \r\n\t\x84\x8E\x81\x9A\xE4\xC4\xA4\xA5", 18) +
-                             std::string(1, '\0');
+const std::string ALPHABET =
+    std::string("aAbB  \r\n\t\x84\x8E\x81\x9A\xE4\xC4\xA4\xA5", 18) + std::string(1, '\0');
 
 std::string RandomText(std::mt19937& random, const std::string& alphabet) {
     std::uniform_int_distribution<size_t> length(0, MAX_LENGTH);
@@ -34,7 +34,10 @@ std::string NearCopy(std::mt19937& random, const std::string& source) {
     for (char c : source) {
         switch (edit(random)) {
         case 0: break;
-        case 1: copy += ' '; copy += c; break;
+        case 1:
+            copy += ' ';
+            copy += c;
+            break;
         case 2: copy += "\r\n"; break;
         case 3: copy += 'b'; break;
         default: copy += c; break;
@@ -49,8 +52,8 @@ void ExpectSameAsReference(const std::string& transmitted, const std::string& ty
     ASSERT_TRUE(reference::Same(got, want))
         << "outcome " << int(got.outcome) << " vs " << int(want.outcome) << ", count "
         << got.matchedCount << " vs " << want.matchedCount << ", positions "
-        << got.transmittedPosition << "/" << got.typedPosition << " vs "
-        << want.transmittedPosition << "/" << want.typedPosition;
+        << got.transmittedPosition << "/" << got.typedPosition << " vs " << want.transmittedPosition
+        << "/" << want.typedPosition;
 }
 
 TEST(CompareProperty, RandomPairsAgreeWithReference) {

@@ -14,7 +14,9 @@ const Pair HIGH_PAIRS[] = {
     {0x87, 0x80}, {0x94, 0x99}, {0xA4, 0xA5},
 };
 
-std::string Byte(unsigned char c) { return std::string(1, static_cast<char>(c)); }
+std::string Byte(unsigned char c) {
+    return std::string(1, static_cast<char>(c));
+}
 
 TEST(FoldCase, AsciiLettersFoldUpNeverDown) {
     for (unsigned char c = 'a'; c <= 'z'; ++c) {

@@ -12,7 +12,9 @@
 
 namespace reference {
 
-inline bool Blank(unsigned char c) { return c == ' ' || c == '\r' || c == '\n'; }
+inline bool Blank(unsigned char c) {
+    return c == ' ' || c == '\r' || c == '\n';
+}
 
 inline unsigned char Fold(unsigned char c) {
     if (c >= 'a' && c <= 'z') {

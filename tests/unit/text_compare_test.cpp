@@ -39,7 +39,6 @@ const Row EDGE_CASES[] = {
     {"ansi accented does not fold", "\xE4", "\xC4", 0, O::Mismatch, 1, 1},
 };
 
-
 TEST(TextCompare, EdgeCaseTable) {
     for (const Row& row : EDGE_CASES) {
         SCOPED_TRACE(row.name);
