@@ -82,7 +82,7 @@ TEST_F(SorvaneWithTrainer, WithTheTrainerClosedCompareEmptiesTheBoxAndReportsZer
     ASSERT_TRUE(StartSorvane());
     SetText(ID_TYPED_TEXT, "CQ");
     ASSERT_TRUE(CompareUntilShown("CQCQ"));
-    standin::StopStandin(trainer);
+    StopTrainer(trainer);
     // Box 101 keeps its old text until Compare, which then shows the empty text.
     EXPECT_EQ(Text(ID_TRANSMITTED_TEXT), "CQCQ");
     ASSERT_TRUE(CompareUntilShown(""));

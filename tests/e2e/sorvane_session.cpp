@@ -94,6 +94,16 @@ void SorvaneSession::KillAtEnd(const bench::Process& process) {
     others_.push_back(process);
 }
 
+void SorvaneSession::KillNow(bench::Process& process) {
+    for (auto other = others_.begin(); other != others_.end(); ++other) {
+        if (other->id == process.id) {
+            others_.erase(other);
+            break;
+        }
+    }
+    bench::KillProcess(process);
+}
+
 bool SorvaneSession::WaitFocus(int id, DWORD timeoutMs) const {
     return bench::WaitFor([this, id] { return Focus() == Control(id); }, timeoutMs);
 }

@@ -41,6 +41,8 @@ class SorvaneSession : public ::testing::Test {
 
     // Has TearDown kill another process this case caused to start.
     void KillAtEnd(const bench::Process& process);
+    // Ends such a process now; TearDown then leaves it (and its closed handle) alone.
+    void KillNow(bench::Process& process);
 
     // The started program's window and process.
     HWND Window() const { return window_; }

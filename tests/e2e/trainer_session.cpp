@@ -42,6 +42,11 @@ standin::Standin SorvaneWithTrainer::StartLookalike() {
     return StartTrainer("--caption " + standin::Quoted(LOOKALIKE_CAPTION), LOOKALIKE_CAPTION);
 }
 
+void SorvaneWithTrainer::StopTrainer(standin::Standin& trainer) {
+    KillNow(trainer.process);
+    trainer.frame = nullptr;
+}
+
 bool SorvaneWithTrainer::CompareUntilShown(const std::string& expected, DWORD timeoutMs) {
     return bench::WaitFor(
         [&] {

@@ -24,6 +24,9 @@ class SorvaneWithTrainer : public SorvaneSession {
     // running, and its counters show that nothing was sent.
     standin::Standin StartLookalike();
 
+    // Ends a stand-in this case started, before the case ends.
+    void StopTrainer(standin::Standin& trainer);
+
     // Presses Compare until box 101 shows `expected` (the refresh has read the
     // trainer's current text); false when it never does.
     bool CompareUntilShown(const std::string& expected, DWORD timeoutMs = REFRESH_WAIT_MS);

@@ -71,7 +71,7 @@ TEST_F(TrainerLinkTest, EveryReadSeesTheTrainerAsItIsNow) {
     ASSERT_TRUE(standin::SetStandinText(trainer.frame, "TWO"));
     ASSERT_TRUE(ReadWithin(&text));
     EXPECT_EQ(text, "TWO");
-    standin::StopStandin(trainer);
+    StopTrainer(trainer);
     ASSERT_TRUE(bench::WaitFor([] { return FindTrainerWindow() == nullptr; }));
     ASSERT_TRUE(ReadWithin(&text));
     EXPECT_EQ(text, "");

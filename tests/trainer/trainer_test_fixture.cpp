@@ -25,6 +25,15 @@ standin::Standin TrainerLinkTest::StartTrainer(const std::string& arguments,
     return trainers.back();
 }
 
+void TrainerLinkTest::StopTrainer(standin::Standin& trainer) {
+    for (standin::Standin& started : trainers) {
+        if (started.process.id == trainer.process.id) {
+            standin::StopStandin(started);
+        }
+    }
+    trainer = {};
+}
+
 void TrainerLinkTest::ForgetNot(DWORD processId) {
     if (processId != 0) {
         launched.push_back(processId);

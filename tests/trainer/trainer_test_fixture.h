@@ -22,6 +22,8 @@ class TrainerLinkTest : public testing::Test {
     // Starts a stand-in that this test ends; frame is null when it did not appear.
     standin::Standin StartTrainer(const std::string& arguments,
                                   const std::string& caption = STANDIN_CAPTION);
+    // Ends a stand-in before the case ends; TearDown then leaves it alone.
+    void StopTrainer(standin::Standin& trainer);
     // A process started by the link under test, known only by its identifier.
     void ForgetNot(DWORD processId);
     // A fresh temporary folder removed when the test ends.

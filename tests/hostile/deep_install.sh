@@ -1,0 +1,77 @@
+#!/bin/sh
+# Sorvane installed in a folder whose full path is longer than 260 characters,
+# beside a stand-in KochMorseTrainer.exe, with a decoy "Sor.exe" where an
+# unquoted launch would look first. Wine's CreateProcess refuses a program path
+# that long, so Sorvane is started by Wine's own loader from here; the driver
+# then presses Run and checks that the right trainer or nothing started, and
+# this script checks that Sorvane ended with exit code 0.
+# Wine's 64-bit loader hands the program to start.exe, which has the 260 limit,
+# so for x86_64 builds (ALLOW_SKIP 1) an unstartable Sorvane skips the test.
+# Usage: deep_install.sh WINE_RUN BENCH_DIR SORVANE_EXE TRAINER_EXE DECOY_EXE DRIVER_EXE WORK_DIR ALLOW_SKIP
+set -eu
+wine_run=$1
+bench=$2
+sorvane=$3
+trainer=$4
+decoy=$5
+driver=$6
+work=$7
+allow_skip=$8
+skip_status=77
+component_length=60
+components="a b c d"
+min_windows_length=261
+exit_wait_seconds=20
+
+rm -rf "$work"
+parent=$work
+for letter in $components; do
+  parent=$parent/$(printf "%${component_length}s" "" | tr ' ' "$letter")
+done
+folder="$parent/Sor vane"
+mkdir -p "$folder"
+cp "$sorvane" "$folder/Sorvane.exe"
+cp "$trainer" "$folder/KochMorseTrainer.exe"
+cp "$decoy" "$parent/Sor.exe"
+
+# Wine maps the Unix root to drive Z:.
+windows_path() { printf 'Z:%s' "$1" | tr '/' '\\'; }
+if [ "$(windows_path "$folder" | wc -c)" -lt "$min_windows_length" ]; then
+  echo "folder is too short for this test" >&2
+  exit 1
+fi
+
+# A trainer that Run starts ends itself within this time.
+export STANDIN_TRAINER_LIMIT_MS=60000
+"$wine_run" "$bench" "$folder/Sorvane.exe" </dev/null &
+sorvane_pid=$!
+
+status=0
+"$wine_run" "$bench" "$driver" "$(windows_path "$folder")" "$(windows_path "$parent")" \
+  </dev/null || status=$?
+
+# The driver closes Sorvane; wait, bounded, for its exit code.
+sorvane_status=
+for _ in $(seq "$exit_wait_seconds"); do
+  if ! kill -0 "$sorvane_pid" 2>/dev/null; then
+    sorvane_status=0
+    wait "$sorvane_pid" || sorvane_status=$?
+    break
+  fi
+  sleep 1
+done
+if [ -z "$sorvane_status" ]; then
+  kill "$sorvane_pid" 2>/dev/null || true
+  sorvane_status=timeout
+fi
+rm -rf "$work"
+
+if [ "$status" -ne 0 ] && [ "$sorvane_status" != 0 ] && [ "$allow_skip" = 1 ]; then
+  echo "Wine could not start Sorvane from a folder that deep; skipped"
+  exit "$skip_status"
+fi
+if [ "$sorvane_status" != 0 ]; then
+  echo "Sorvane ended with $sorvane_status" >&2
+  exit 1
+fi
+exit "$status"

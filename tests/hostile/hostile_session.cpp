@@ -1,0 +1,45 @@
+#include "hostile_session.h"
+
+#include "practice_copy.h"
+#include "text_compare.h"
+
+#include <cstring>
+
+std::string ShownInBox(const std::string& text) {
+    std::string shown = text;
+    if (!shown.empty()) {
+        CharUpperBuffA(shown.data(), static_cast<DWORD>(shown.size()));
+    }
+    return shown;
+}
+
+size_t NonBlankCount(const std::string& text) {
+    size_t count = 0;
+    for (char c : text) {
+        count += IsBlank(static_cast<unsigned char>(c)) ? 0 : 1;
+    }
+    return count;
+}
+
+std::string PracticeText(size_t length, uint32_t seed) {
+    PracticeCopy copy = StartPracticeCopy(seed);
+    return MakePracticeCopy(copy, length);
+}
+
+bool Answers(HWND window) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, ANSWER_WAIT_MS, &result) != 0;
+}
+
+std::string StandinText(HWND frame) {
+    return bench::WindowText(FindWindowExA(frame, nullptr, STANDIN_TEXT_CLASS, nullptr));
+}
+
+std::string LogValue(const std::string& log, const char* key) {
+    const size_t at = log.find(key);
+    if (at == std::string::npos) {
+        return {};
+    }
+    const size_t start = at + std::strlen(key);
+    return log.substr(start, log.find("\r\n", start) - start);
+}

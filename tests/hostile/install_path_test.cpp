@@ -1,0 +1,92 @@
+// Sorvane installed where paths are awkward: Run starts the KochMorseTrainer.exe
+// beside it or nothing at all, and never a program an unquoted command line
+// would find first.
+#include "hostile_session.h"
+
+#include "main_window.h"
+#include "test_files.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr char SPACED_FOLDER[] = "Sor vane";
+// What an unquoted "...\Sor vane\KochMorseTrainer.exe" would run.
+constexpr char DECOY_NAME[] = "Sor.exe";
+constexpr char DECOY_MARKER_NAME[] = "Sor.exe.ran";
+constexpr char DECOY_VARIABLE[] = "LAUNCH_DECOY_EXE";
+constexpr char SORVANE_NAME[] = "Sorvane.exe";
+constexpr DWORD LAUNCH_LOOK_MS = 2000;
+// Long enough that the trainer's path passes 260 characters while Sorvane's own
+// path stays within what CreateProcess accepts.
+constexpr size_t NEAR_LIMIT_FOLDER_LENGTH = 245;
+constexpr size_t MAX_PATH_CHARACTERS = 259;
+constexpr char PADDING_LETTER = 'p';
+constexpr size_t PADDING_COMPONENT = 50;
+
+class SorvaneInstalled : public SorvaneWithTrainer {
+  protected:
+    // parent\Sor vane with the stand-in as KochMorseTrainer.exe and the decoy
+    // as parent\Sor.exe; returns the parent, empty on failure.
+    std::string PlantFolders() {
+        const std::string spaced = TempFolder(SPACED_FOLDER);
+        if (spaced.empty()) {
+            return {};
+        }
+        const std::string parent = spaced.substr(0, spaced.rfind('\\'));
+        const std::string decoy = bench::PathFromEnvironment(DECOY_VARIABLE);
+        return testfiles::CopyTo(decoy, parent + "\\" + DECOY_NAME) ? parent : std::string();
+    }
+
+    bool PlaceTrainer(const std::string& folder) {
+        return testfiles::MakeFolders(folder) &&
+               testfiles::CopyTo(standin::StandinPath(), folder + "\\" + TRAINER_FILE_NAME);
+    }
+
+    // After Run: the trainer beside Sorvane started, or nothing did.
+    void ExpectRightTrainerOrNothing(const std::string& folder, const std::string& parent,
+                                     bool mustStart) {
+        HWND trainer = bench::WaitTopWindow(0, TRAINER_CAPTION, LAUNCH_LOOK_MS);
+        if (trainer != nullptr || mustStart) {
+            ASSERT_NE(trainer, nullptr);
+            const std::string log = testfiles::ReadBytes(folder + "\\" + TRAINER_LOG_NAME);
+            EXPECT_EQ(LogValue(log, STANDIN_LOG_PATH_KEY), folder + "\\" + TRAINER_FILE_NAME);
+        }
+        bench::PumpFor(LAUNCH_LOOK_MS);
+        EXPECT_FALSE(testfiles::Exists(parent + "\\" + DECOY_MARKER_NAME));
+        EXPECT_EQ(bench::FindMessageBox(ProcessId()), nullptr);
+        EXPECT_TRUE(Answers(Window()));
+    }
+};
+
+TEST_F(SorvaneInstalled, FromAFolderWithASpaceRunStartsTheTrainerBesideIt) {
+    const std::string parent = PlantFolders();
+    ASSERT_FALSE(parent.empty());
+    const std::string folder = parent + "\\" + SPACED_FOLDER;
+    ASSERT_TRUE(PlaceTrainer(folder));
+    ASSERT_TRUE(StartSorvane(folder));
+    SendClick(ID_RUN);
+    ExpectRightTrainerOrNothing(folder, parent, true);
+}
+
+// Windows and Wine refuse to start a program whose path passes 260 characters
+// (without long-path support), so Run starts nothing here; a system that
+// starts it must start the right one.
+TEST_F(SorvaneInstalled, WhereTheTrainersPathPasses260CharactersRunStartsNothingElse) {
+    const std::string parent = PlantFolders();
+    ASSERT_FALSE(parent.empty());
+    std::string folder = parent + "\\" + SPACED_FOLDER;
+    while (folder.size() < NEAR_LIMIT_FOLDER_LENGTH) {
+        const size_t letters =
+            std::min(PADDING_COMPONENT, NEAR_LIMIT_FOLDER_LENGTH - folder.size() - 1);
+        folder += "\\" + std::string(std::max<size_t>(letters, 1), PADDING_LETTER);
+    }
+    ASSERT_LE(folder.size() + 1 + sizeof(SORVANE_NAME) - 1, MAX_PATH_CHARACTERS);
+    ASSERT_GT(folder.size() + 1 + sizeof(TRAINER_FILE_NAME) - 1, MAX_PATH_CHARACTERS + 1);
+    ASSERT_TRUE(PlaceTrainer(folder));
+    ASSERT_TRUE(StartSorvane(folder));
+    SendClick(ID_RUN);
+    ExpectRightTrainerOrNothing(folder, parent, false);
+}
+
+} // namespace

@@ -1,0 +1,83 @@
+// A typed text far beyond 16-bit positions: 100,000 characters set into box 102
+// with WM_SETTEXT (a paste would be cut by the box's typing limit; text set this
+// way is not), its first wrong character beyond 32,767 and beyond 65,535.
+#include "hostile_session.h"
+
+#include "main_window.h"
+#include "text_compare.h"
+
+namespace {
+
+constexpr size_t TYPED_LENGTH = 100000;
+constexpr size_t TRANSMITTED_LENGTH = 2000;
+constexpr uint32_t TRANSMITTED_SEED = 3;
+constexpr uint32_t FILLER_SEED = 4;
+// Blank lines before the copy, as a user might leave them: 78 spaces and CR LF.
+constexpr size_t BLANK_LINE_SPACES = 78;
+constexpr char WRONG_CHARACTER = '#';
+constexpr DWORD LONG_TEXT_WAIT_MS = 30000;
+
+struct Row {
+    size_t wrongAtLeast;   // index in box 102 the wrong character must lie beyond
+    size_t wrongCharacter; // which non-blank transmitted character is typed wrong
+};
+
+const Row ROWS[] = {
+    {32767, 1200},
+    {65535, 700},
+};
+
+// Blank lines up to at least `length` characters.
+std::string BlankLines(size_t length) {
+    std::string blanks;
+    while (blanks.size() < length) {
+        blanks.append(BLANK_LINE_SPACES, ' ');
+        blanks += "\r\n";
+    }
+    return blanks;
+}
+
+// Index of the n-th (0-based) non-blank character.
+size_t IndexOfNonBlank(const std::string& text, size_t n) {
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (!IsBlank(static_cast<unsigned char>(text[i])) && n-- == 0) {
+            return i;
+        }
+    }
+    return std::string::npos;
+}
+
+// The copy typed after blank lines that push its n-th character beyond
+// `wrongAtLeast`, that character typed wrong, then more copy up to TYPED_LENGTH.
+std::string TypedWithOneMistake(const std::string& transmitted, const Row& row) {
+    const size_t at = IndexOfNonBlank(transmitted, row.wrongCharacter);
+    std::string typed = BlankLines(row.wrongAtLeast + 1 - at) + transmitted;
+    typed[typed.size() - transmitted.size() + at] = WRONG_CHARACTER;
+    typed += PracticeText(TYPED_LENGTH - typed.size(), FILLER_SEED);
+    return typed;
+}
+
+TEST_F(SorvaneWithTrainer, AFirstMismatchBeyond16BitPositionsIsCountedAndSelectedExactly) {
+    const std::string transmitted = PracticeText(TRANSMITTED_LENGTH, TRANSMITTED_SEED);
+    const standin::Standin trainer = StartTrainer();
+    ASSERT_NE(trainer.frame, nullptr);
+    ASSERT_TRUE(standin::SetStandinText(trainer.frame, transmitted));
+    ASSERT_TRUE(StartSorvane());
+    for (const Row& row : ROWS) {
+        SCOPED_TRACE(row.wrongAtLeast);
+        const std::string typed = TypedWithOneMistake(transmitted, row);
+        ASSERT_EQ(typed.size(), TYPED_LENGTH);
+        SetText(ID_TYPED_TEXT, typed);
+        ASSERT_EQ(Text(ID_TYPED_TEXT).size(), TYPED_LENGTH);
+        ASSERT_TRUE(CompareUntilShown(transmitted, LONG_TEXT_WAIT_MS));
+
+        EXPECT_EQ(Text(ID_STATUS_LINE), FormatMatchLine(static_cast<int32_t>(row.wrongCharacter)));
+        const bench::Selection selection = Selection(ID_TYPED_TEXT);
+        EXPECT_GT(selection.start, row.wrongAtLeast);
+        EXPECT_EQ(selection.end, selection.start + 1);
+        EXPECT_EQ(Text(ID_TYPED_TEXT).substr(selection.start, 1), std::string(1, WRONG_CHARACTER));
+        ExpectResultRight();
+    }
+}
+
+} // namespace

@@ -1,0 +1,77 @@
+// Clicks faster than anyone presses: posted bursts of Compare and Erase, and
+// Run pressed again and again.
+#include "hostile_session.h"
+
+#include "main_window.h"
+#include "text_compare.h"
+
+namespace {
+
+constexpr size_t TEXT_LENGTH = 1000;
+constexpr uint32_t TEXT_SEED = 9;
+constexpr int COMPARES = 200;
+constexpr int COMPARES_PER_ERASE = 4;
+constexpr DWORD BURST_WAIT_MS = 120000;
+
+constexpr int RUN_PRESSES = 20;
+constexpr DWORD RUN_PRESS_INTERVAL_MS = 150;
+constexpr DWORD CLEAR_EARLIEST_MS = 1900;
+constexpr DWORD CLEAR_LATEST_MS = 5000;
+
+TEST_F(SorvaneWithTrainer, ABurstOfComparesAndErasesEndsRightAndTheProgramStillAnswers) {
+    const std::string text = PracticeText(TEXT_LENGTH, TEXT_SEED);
+    const standin::Standin trainer = StartTrainer();
+    ASSERT_NE(trainer.frame, nullptr);
+    ASSERT_TRUE(standin::SetStandinText(trainer.frame, text));
+    ASSERT_TRUE(StartSorvane());
+    SetText(ID_TYPED_TEXT, text);
+    ASSERT_TRUE(CompareUntilShown(text));
+
+    for (int compare = 1; compare <= COMPARES; ++compare) {
+        PostClick(ID_COMPARE);
+        if (compare % COMPARES_PER_ERASE == 0) {
+            PostClick(ID_ERASE);
+        }
+    }
+    // Clicks are handled in the order posted: the notice of a Run posted last
+    // shows once the whole burst has been handled.
+    PostClick(ID_RUN);
+    ASSERT_TRUE(WaitText(ID_STATUS_LINE, RUNNING_NOTICE, BURST_WAIT_MS));
+    // The burst ended with an Erase.
+    EXPECT_EQ(Text(ID_TRANSMITTED_TEXT), "");
+    EXPECT_EQ(Text(ID_TYPED_TEXT), "");
+
+    SetText(ID_TYPED_TEXT, text);
+    SendClick(ID_COMPARE);
+    EXPECT_EQ(Text(ID_TRANSMITTED_TEXT), text);
+    EXPECT_EQ(Text(ID_STATUS_LINE), FormatMatchLine(static_cast<int32_t>(NonBlankCount(text))));
+    ExpectResultRight();
+    EXPECT_TRUE(Answers(Window()));
+}
+
+// Each press moves the clearing on: the notice stays through twenty presses
+// spread over three seconds and goes two seconds after the last.
+TEST_F(SorvaneWithTrainer, TwentyRunPressesKeepTheNoticeUntilTwoSecondsAfterTheLast) {
+    const standin::Standin trainer = StartTrainer();
+    ASSERT_NE(trainer.frame, nullptr);
+    ASSERT_TRUE(StartSorvane());
+    for (int press = 0; press < RUN_PRESSES; ++press) {
+        SCOPED_TRACE(press);
+        if (press > 0) {
+            EXPECT_EQ(Text(ID_STATUS_LINE), RUNNING_NOTICE);
+        }
+        SendClick(ID_RUN);
+        EXPECT_EQ(Text(ID_STATUS_LINE), RUNNING_NOTICE);
+        bench::PumpFor(RUN_PRESS_INTERVAL_MS);
+    }
+    const DWORD lastPress = GetTickCount() - RUN_PRESS_INTERVAL_MS;
+    ASSERT_TRUE(WaitText(ID_STATUS_LINE, "", CLEAR_LATEST_MS));
+    const DWORD cleared = GetTickCount() - lastPress;
+    EXPECT_GE(cleared, CLEAR_EARLIEST_MS);
+    EXPECT_LE(cleared, CLEAR_LATEST_MS + RUN_PRESS_INTERVAL_MS);
+    // Run with the trainer running starts nothing.
+    EXPECT_EQ(bench::CountMessageBoxes(ProcessId()), 0);
+    EXPECT_TRUE(Answers(Window()));
+}
+
+} // namespace

@@ -1,0 +1,39 @@
+// The not-running box runs its own message loop inside a button's handling; the
+// window keeps working underneath it.
+#include "hostile_session.h"
+
+#include "main_window.h"
+
+namespace {
+
+constexpr char LATE_TEXT[] = "LATE START";
+
+// Two Begins with no trainer open two boxes. A trainer started while they are
+// open is read by the refresh running inside them: Compare, pressed while the
+// boxes are still open, shows its text. After both are dismissed the focus is
+// in box 102 and Compare still gives the trainer's text, right.
+TEST_F(SorvaneWithTrainer, TheRefreshKeepsRunningWhileTwoNotRunningBoxesAreOpen) {
+    ASSERT_TRUE(StartSorvane());
+    PostClick(ID_BEGIN);
+    ASSERT_TRUE(bench::WaitFor([&] { return bench::CountMessageBoxes(ProcessId()) == 1; }));
+    PostClick(ID_BEGIN);
+    ASSERT_TRUE(bench::WaitFor([&] { return bench::CountMessageBoxes(ProcessId()) == 2; }));
+
+    const standin::Standin trainer = StartTrainer(std::string("--text \"") + LATE_TEXT + "\"");
+    ASSERT_NE(trainer.frame, nullptr);
+    SetText(ID_TYPED_TEXT, "late stars");
+    ASSERT_TRUE(CompareUntilShown(LATE_TEXT));
+    EXPECT_EQ(bench::CountMessageBoxes(ProcessId()), 2);
+
+    ASSERT_TRUE(DismissNotRunningBox());
+    ASSERT_TRUE(DismissNotRunningBox());
+    EXPECT_EQ(bench::CountMessageBoxes(ProcessId()), 0);
+    EXPECT_TRUE(WaitFocus(ID_TYPED_TEXT));
+    SendClick(ID_COMPARE);
+    EXPECT_EQ(Text(ID_TRANSMITTED_TEXT), LATE_TEXT);
+    EXPECT_EQ(Text(ID_STATUS_LINE), " 8 characters match to first error");
+    ExpectResultRight();
+    EXPECT_TRUE(Answers(Window()));
+}
+
+} // namespace
