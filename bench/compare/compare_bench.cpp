@@ -56,6 +56,8 @@ std::array<unsigned char, 256> MakeFoldTable() {
     return table;
 }
 
+// Kept out of line like CompareTexts, which lives in a library of its own, so
+// both pay the same call and string loads.
 __attribute__((noinline)) int32_t PlainTableLoop(const std::string& t, const std::string& r) {
     static const std::array<unsigned char, 256> fold = MakeFoldTable();
     size_t j = 0;
