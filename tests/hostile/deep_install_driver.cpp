@@ -19,7 +19,6 @@ constexpr int HELD = 0;
 constexpr int BROKEN = 1;
 constexpr DWORD SORVANE_WAIT_MS = 30000;
 constexpr DWORD LAUNCH_LOOK_MS = 3000;
-constexpr DWORD ANSWER_WAIT_MS = 5000;
 constexpr char TRAINER_FILE_NAME[] = "KochMorseTrainer.exe";
 constexpr char TRAINER_LOG_NAME[] = "KochMorseTrainer.log";
 constexpr char DECOY_MARKER_NAME[] = "Sor.exe.ran";
@@ -29,11 +28,6 @@ bool Check(bool held, const char* what) {
         std::fprintf(stderr, "deep_install_driver: %s\n", what);
     }
     return held;
-}
-
-bool Answers(HWND window) {
-    DWORD_PTR result = 0;
-    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, ANSWER_WAIT_MS, &result) != 0;
 }
 
 // The trainer, if one started, is the one beside Sorvane; it is ended here.
@@ -65,7 +59,7 @@ int Drive(const std::string& folder, const std::string& parent) {
     bench::PumpFor(LAUNCH_LOOK_MS);
     held = Check(!testfiles::Exists(parent + "\\" + DECOY_MARKER_NAME), "the decoy ran") && held;
     held = Check(bench::FindMessageBox(sorvaneId) == nullptr, "a message box opened") && held;
-    held = Check(Answers(window), "Sorvane stopped answering") && held;
+    held = Check(bench::Answers(window), "Sorvane stopped answering") && held;
     PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     return held ? HELD : BROKEN;
 }

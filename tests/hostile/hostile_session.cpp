@@ -3,8 +3,6 @@
 #include "practice_copy.h"
 #include "text_compare.h"
 
-#include <cstring>
-
 std::string ShownInBox(const std::string& text) {
     std::string shown = text;
     if (!shown.empty()) {
@@ -26,20 +24,6 @@ std::string PracticeText(size_t length, uint32_t seed) {
     return MakePracticeCopy(copy, length);
 }
 
-bool Answers(HWND window) {
-    DWORD_PTR result = 0;
-    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, ANSWER_WAIT_MS, &result) != 0;
-}
-
 std::string StandinText(HWND frame) {
     return bench::WindowText(FindWindowExA(frame, nullptr, STANDIN_TEXT_CLASS, nullptr));
-}
-
-std::string LogValue(const std::string& log, const char* key) {
-    const size_t at = log.find(key);
-    if (at == std::string::npos) {
-        return {};
-    }
-    const size_t start = at + std::strlen(key);
-    return log.substr(start, log.find("\r\n", start) - start);
 }

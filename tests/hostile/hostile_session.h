@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <string>
 
-constexpr DWORD ANSWER_WAIT_MS = 5000;
 constexpr char RUNNING_NOTICE[] = "Koch Trainer is RUNNING";
 constexpr char TRAINER_FILE_NAME[] = "KochMorseTrainer.exe";
 constexpr char TRAINER_LOG_NAME[] = "KochMorseTrainer.log";
@@ -23,12 +22,6 @@ size_t NonBlankCount(const std::string& text);
 // Exactly `length` characters of practice copy, the same for the same seed.
 std::string PracticeText(size_t length, uint32_t seed);
 
-// True when the window's thread handles a sent message within ANSWER_WAIT_MS.
-bool Answers(HWND window);
-
 // The whole text of the stand-in's text window, which may be longer than what
 // the link reads.
 std::string StandinText(HWND frame);
-
-// The value of the "key" line of the stand-in's start log; empty when absent.
-std::string LogValue(const std::string& log, const char* key);

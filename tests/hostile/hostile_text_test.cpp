@@ -93,7 +93,7 @@ TEST_F(SorvaneWithTrainer, TextReplacedEvery10MsComparesRightAtRandomMoments) {
     }
     // The box followed the trainer from press to press.
     EXPECT_GT(shown.size(), 1u);
-    EXPECT_TRUE(Answers(Window()));
+    EXPECT_TRUE(bench::Answers(Window()));
 }
 
 } // namespace

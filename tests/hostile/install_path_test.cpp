@@ -50,12 +50,13 @@ class SorvaneInstalled : public SorvaneWithTrainer {
         if (trainer != nullptr || mustStart) {
             ASSERT_NE(trainer, nullptr);
             const std::string log = testfiles::ReadBytes(folder + "\\" + TRAINER_LOG_NAME);
-            EXPECT_EQ(LogValue(log, STANDIN_LOG_PATH_KEY), folder + "\\" + TRAINER_FILE_NAME);
+            EXPECT_EQ(standin::LogValue(log, STANDIN_LOG_PATH_KEY),
+                      folder + "\\" + TRAINER_FILE_NAME);
         }
         bench::PumpFor(LAUNCH_LOOK_MS);
         EXPECT_FALSE(testfiles::Exists(parent + "\\" + DECOY_MARKER_NAME));
         EXPECT_EQ(bench::FindMessageBox(ProcessId()), nullptr);
-        EXPECT_TRUE(Answers(Window()));
+        EXPECT_TRUE(bench::Answers(Window()));
     }
 };
 

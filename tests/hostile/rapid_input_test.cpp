@@ -46,7 +46,7 @@ TEST_F(SorvaneWithTrainer, ABurstOfComparesAndErasesEndsRightAndTheProgramStillA
     EXPECT_EQ(Text(ID_TRANSMITTED_TEXT), text);
     EXPECT_EQ(Text(ID_STATUS_LINE), FormatMatchLine(static_cast<int32_t>(NonBlankCount(text))));
     ExpectResultRight();
-    EXPECT_TRUE(Answers(Window()));
+    EXPECT_TRUE(bench::Answers(Window()));
 }
 
 // Each press moves the clearing on: the notice stays through twenty presses
@@ -71,7 +71,7 @@ TEST_F(SorvaneWithTrainer, TwentyRunPressesKeepTheNoticeUntilTwoSecondsAfterTheL
     EXPECT_LE(cleared, CLEAR_LATEST_MS + RUN_PRESS_INTERVAL_MS);
     // Run with the trainer running starts nothing.
     EXPECT_EQ(bench::CountMessageBoxes(ProcessId()), 0);
-    EXPECT_TRUE(Answers(Window()));
+    EXPECT_TRUE(bench::Answers(Window()));
 }
 
 } // namespace

@@ -33,7 +33,7 @@ TEST_F(SorvaneWithTrainer, TheRefreshKeepsRunningWhileTwoNotRunningBoxesAreOpen)
     EXPECT_EQ(Text(ID_TRANSMITTED_TEXT), LATE_TEXT);
     EXPECT_EQ(Text(ID_STATUS_LINE), " 8 characters match to first error");
     ExpectResultRight();
-    EXPECT_TRUE(Answers(Window()));
+    EXPECT_TRUE(bench::Answers(Window()));
 }
 
 } // namespace

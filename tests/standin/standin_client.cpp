@@ -1,5 +1,7 @@
 #include "standin_client.h"
 
+#include <cstring>
+
 namespace standin {
 
 namespace {
@@ -74,6 +76,15 @@ std::vector<HWND> DirectChildren(HWND parent) {
 
 std::string Quoted(const std::string& argument) {
     return "\"" + argument + "\"";
+}
+
+std::string LogValue(const std::string& log, const char* key) {
+    const size_t start = log.find(key);
+    if (start == std::string::npos) {
+        return {};
+    }
+    const size_t value = start + std::strlen(key);
+    return log.substr(value, log.find("\r\n", value) - value);
 }
 
 } // namespace standin

@@ -46,6 +46,10 @@ bool SetStandinText(HWND frame, const std::string& bytes);
 // The direct children of `parent`, in the order FindWindowExA walks them.
 std::vector<HWND> DirectChildren(HWND parent);
 
+// The value of the line starting with `key` in the stand-in's start log; empty
+// when there is none.
+std::string LogValue(const std::string& log, const char* key);
+
 // Wraps an argument in quotes for the stand-in's command line (no quotes inside).
 std::string Quoted(const std::string& argument);
 

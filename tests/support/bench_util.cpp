@@ -245,6 +245,11 @@ bool DismissMessageBox(HWND box, DWORD timeoutMs) {
     return WaitFor([box] { return !IsWindow(box); }, timeoutMs);
 }
 
+bool Answers(HWND window, DWORD timeoutMs) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &result) != 0;
+}
+
 void PostClick(HWND dialog, int controlId) {
     PostMessageA(GetDlgItem(dialog, controlId), BM_CLICK, 0, 0);
 }

@@ -11,6 +11,7 @@ namespace bench {
 
 constexpr DWORD DEFAULT_WAIT_MS = 15000;
 constexpr DWORD POLL_INTERVAL_MS = 10;
+constexpr DWORD ANSWER_WAIT_MS = 5000;
 
 // "/a/b" (a path as CMake hands it to a test) becomes "Z:\a\b", Wine's mapping of
 // the Unix root; a path that already looks like a Windows path is returned as is.
@@ -79,6 +80,9 @@ int CountMessageBoxes(DWORD processId, const std::string& caption = "ERROR");
 
 // Clicks the box's OK button and waits until the box is gone.
 bool DismissMessageBox(HWND box, DWORD timeoutMs = DEFAULT_WAIT_MS);
+
+// True when the window's thread handles a sent message within the time.
+bool Answers(HWND window, DWORD timeoutMs = ANSWER_WAIT_MS);
 
 // Posts a click (never sends: a click that opens a message box would not return).
 void PostClick(HWND dialog, int controlId);

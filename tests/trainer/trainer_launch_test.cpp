@@ -92,15 +92,6 @@ bool IsRunning(DWORD processId) {
     return running;
 }
 
-std::string LogValue(const std::string& log, const char* key) {
-    const size_t start = log.find(key);
-    if (start == std::string::npos) {
-        return {};
-    }
-    const size_t value = start + std::strlen(key);
-    return log.substr(value, log.find("\r\n", value) - value);
-}
-
 } // namespace
 
 class TrainerLaunchTest : public TrainerLinkTest {
@@ -181,8 +172,9 @@ TEST_F(TrainerLaunchTest, FromAFolderWithASpaceTheRightProgramStarts) {
     EXPECT_TRUE(IsWindowVisible(trainer));
     EXPECT_FALSE(IsIconic(trainer));
     const std::string log = testfiles::ReadBytes(folder + "\\" + LOG_NAME);
-    EXPECT_EQ(LogValue(log, STANDIN_LOG_DIRECTORY_KEY), caller) << log;
-    EXPECT_EQ(LogValue(log, STANDIN_LOG_PATH_KEY), folder + "\\" + TRAINER_EXE_NAME) << log;
+    EXPECT_EQ(standin::LogValue(log, STANDIN_LOG_DIRECTORY_KEY), caller) << log;
+    EXPECT_EQ(standin::LogValue(log, STANDIN_LOG_PATH_KEY), folder + "\\" + TRAINER_EXE_NAME)
+        << log;
     bench::PumpFor(DECOY_LOOK_MS);
     EXPECT_FALSE(testfiles::Exists(root + "\\" + DECOY_MARKER_NAME));
 }
