@@ -22,6 +22,7 @@ component_length=60
 components="a b c d"
 min_windows_length=261
 exit_wait_seconds=20
+driver_grace_seconds=10
 
 rm -rf "$work"
 parent=$work
@@ -46,9 +47,21 @@ export STANDIN_TRAINER_LIMIT_MS=60000
 "$wine_run" "$bench" "$folder/Sorvane.exe" </dev/null &
 sorvane_pid=$!
 
-status=0
 "$wine_run" "$bench" "$driver" "$(windows_path "$folder")" "$(windows_path "$parent")" \
-  </dev/null || status=$?
+  </dev/null &
+driver_pid=$!
+# A Sorvane that could not start (or died) ends before the driver finds it.
+while kill -0 "$driver_pid" 2>/dev/null && kill -0 "$sorvane_pid" 2>/dev/null; do
+  sleep 1
+done
+# Sorvane also ends when the driver closes it, just before the driver itself ends.
+for _ in $(seq "$driver_grace_seconds"); do
+  kill -0 "$driver_pid" 2>/dev/null || break
+  sleep 1
+done
+kill "$driver_pid" 2>/dev/null || true
+status=0
+wait "$driver_pid" || status=$?
 
 # The driver closes Sorvane; wait, bounded, for its exit code.
 sorvane_status=
