@@ -75,8 +75,7 @@ CompareResult CompareTexts(const std::string& transmitted, const std::string& ty
     // per byte costs the hot loop a register and an add.
     for (size_t i = 0; i < tLength; ++i) {
         const unsigned char a = t[i];
-        // Marked rare so that the usual case, a character, runs straight on.
-        if (__builtin_expect(Blank(a), 0)) {
+        if (Blank(a)) {
             continue;
         }
         while (j < rLength && Blank(r[j])) {
