@@ -12,8 +12,6 @@ constexpr DWORD CLEAR_LATEST_MS = 5000;
 constexpr DWORD SECOND_PRESS_AFTER_MS = 1000;
 constexpr DWORD STATUS_POLL_MS = 20;
 constexpr DWORD NO_LAUNCH_WAIT_MS = 2000;
-constexpr char RUNNING_NOTICE[] = "Koch Trainer is RUNNING";
-constexpr char TRAINER_FILE_NAME[] = "KochMorseTrainer.exe";
 constexpr char MARKER_STATUS[] = "UNCHANGED";
 
 // Milliseconds from `since` until the status line first reads empty, or
@@ -65,7 +63,7 @@ TEST_F(SorvaneWithTrainer, ASecondRunMovesTheClearingAndACompareResultIsClearedB
 TEST_F(SorvaneWithTrainer, RunWithoutTheTrainerStartsItFromTheProgramsOwnFolder) {
     const std::string folder = TempFolder("Sorvane Test");
     ASSERT_FALSE(folder.empty());
-    const std::string trainerCopy = folder + "\\" + TRAINER_FILE_NAME;
+    const std::string trainerCopy = folder + "\\" + STANDIN_INSTALLED_NAME;
     ASSERT_TRUE(testfiles::CopyTo(standin::StandinPath(), trainerCopy));
     ASSERT_TRUE(StartSorvane(folder));
     SetText(ID_STATUS_LINE, MARKER_STATUS);
@@ -74,7 +72,7 @@ TEST_F(SorvaneWithTrainer, RunWithoutTheTrainerStartsItFromTheProgramsOwnFolder)
     HWND trainer = bench::WaitTopWindow(0, TRAINER_CAPTION);
     ASSERT_NE(trainer, nullptr);
     EXPECT_EQ(Text(ID_STATUS_LINE), MARKER_STATUS);
-    const std::string log = testfiles::ReadBytes(folder + "\\KochMorseTrainer.log");
+    const std::string log = testfiles::ReadBytes(folder + "\\" + STANDIN_INSTALLED_LOG_NAME);
     EXPECT_NE(log.find(std::string(STANDIN_LOG_PATH_KEY) + trainerCopy), std::string::npos) << log;
 }
 

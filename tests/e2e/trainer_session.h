@@ -11,6 +11,8 @@
 #include <vector>
 
 constexpr DWORD REFRESH_WAIT_MS = 10000;
+// What the status line says when Run finds the trainer already running.
+constexpr char RUNNING_NOTICE[] = "Koch Trainer is RUNNING";
 // A caption one character off the trainer's: such a program counts as not running.
 constexpr char LOOKALIKE_CAPTION[] = "Koch Method CW Trainer - Brenlow.";
 

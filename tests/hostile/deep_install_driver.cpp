@@ -5,6 +5,7 @@
 // closes Sorvane. Exits 0 when everything held, 1 otherwise, and says why.
 // Usage: deep_install_driver FOLDER PARENT   (Windows paths)
 #include "bench_util.h"
+#include "launch_decoy.h"
 #include "main_window.h"
 #include "standin_protocol.h"
 #include "test_files.h"
@@ -19,9 +20,6 @@ constexpr int HELD = 0;
 constexpr int BROKEN = 1;
 constexpr DWORD SORVANE_WAIT_MS = 30000;
 constexpr DWORD LAUNCH_LOOK_MS = 3000;
-constexpr char TRAINER_FILE_NAME[] = "KochMorseTrainer.exe";
-constexpr char TRAINER_LOG_NAME[] = "KochMorseTrainer.log";
-constexpr char DECOY_MARKER_NAME[] = "Sor.exe.ran";
 
 bool Check(bool held, const char* what) {
     if (!held) {
@@ -37,9 +35,9 @@ bool RightTrainerOrNothing(const std::string& folder) {
         std::printf("Run started nothing\n");
         return true;
     }
-    const std::string log = testfiles::ReadBytes(folder + "\\" + TRAINER_LOG_NAME);
+    const std::string log = testfiles::ReadBytes(folder + "\\" + STANDIN_INSTALLED_LOG_NAME);
     const std::string expected =
-        std::string(STANDIN_LOG_PATH_KEY) + folder + "\\" + TRAINER_FILE_NAME;
+        std::string(STANDIN_LOG_PATH_KEY) + folder + "\\" + STANDIN_INSTALLED_NAME;
     DWORD trainerId = 0;
     GetWindowThreadProcessId(trainer, &trainerId);
     bench::KillProcessById(trainerId);

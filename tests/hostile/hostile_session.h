@@ -8,10 +8,6 @@
 #include <cstdint>
 #include <string>
 
-constexpr char RUNNING_NOTICE[] = "Koch Trainer is RUNNING";
-constexpr char TRAINER_FILE_NAME[] = "KochMorseTrainer.exe";
-constexpr char TRAINER_LOG_NAME[] = "KochMorseTrainer.log";
-
 // The boxes upper-case what is put into them by the system's own rules for the
 // ANSI code page; this is the text a box then holds.
 std::string ShownInBox(const std::string& text);

@@ -3,6 +3,7 @@
 // would find first.
 #include "hostile_session.h"
 
+#include "launch_decoy.h"
 #include "main_window.h"
 #include "test_files.h"
 
@@ -10,11 +11,6 @@
 
 namespace {
 
-constexpr char SPACED_FOLDER[] = "Sor vane";
-// What an unquoted "...\Sor vane\KochMorseTrainer.exe" would run.
-constexpr char DECOY_NAME[] = "Sor.exe";
-constexpr char DECOY_MARKER_NAME[] = "Sor.exe.ran";
-constexpr char DECOY_VARIABLE[] = "LAUNCH_DECOY_EXE";
 constexpr char SORVANE_NAME[] = "Sorvane.exe";
 constexpr DWORD LAUNCH_LOOK_MS = 2000;
 // Long enough that the trainer's path passes 260 characters while Sorvane's own
@@ -29,7 +25,7 @@ class SorvaneInstalled : public SorvaneWithTrainer {
     // parent\Sor vane with the stand-in as KochMorseTrainer.exe and the decoy
     // as parent\Sor.exe; returns the parent, empty on failure.
     std::string PlantFolders() {
-        const std::string spaced = TempFolder(SPACED_FOLDER);
+        const std::string spaced = TempFolder(DECOY_SPACED_FOLDER);
         if (spaced.empty()) {
             return {};
         }
@@ -40,7 +36,7 @@ class SorvaneInstalled : public SorvaneWithTrainer {
 
     bool PlaceTrainer(const std::string& folder) {
         return testfiles::MakeFolders(folder) &&
-               testfiles::CopyTo(standin::StandinPath(), folder + "\\" + TRAINER_FILE_NAME);
+               testfiles::CopyTo(standin::StandinPath(), folder + "\\" + STANDIN_INSTALLED_NAME);
     }
 
     // After Run: the trainer beside Sorvane started, or nothing did.
@@ -49,9 +45,10 @@ class SorvaneInstalled : public SorvaneWithTrainer {
         HWND trainer = bench::WaitTopWindow(0, TRAINER_CAPTION, LAUNCH_LOOK_MS);
         if (trainer != nullptr || mustStart) {
             ASSERT_NE(trainer, nullptr);
-            const std::string log = testfiles::ReadBytes(folder + "\\" + TRAINER_LOG_NAME);
+            const std::string log =
+                testfiles::ReadBytes(folder + "\\" + STANDIN_INSTALLED_LOG_NAME);
             EXPECT_EQ(standin::LogValue(log, STANDIN_LOG_PATH_KEY),
-                      folder + "\\" + TRAINER_FILE_NAME);
+                      folder + "\\" + STANDIN_INSTALLED_NAME);
         }
         bench::PumpFor(LAUNCH_LOOK_MS);
         EXPECT_FALSE(testfiles::Exists(parent + "\\" + DECOY_MARKER_NAME));
@@ -63,7 +60,7 @@ class SorvaneInstalled : public SorvaneWithTrainer {
 TEST_F(SorvaneInstalled, FromAFolderWithASpaceRunStartsTheTrainerBesideIt) {
     const std::string parent = PlantFolders();
     ASSERT_FALSE(parent.empty());
-    const std::string folder = parent + "\\" + SPACED_FOLDER;
+    const std::string folder = parent + "\\" + DECOY_SPACED_FOLDER;
     ASSERT_TRUE(PlaceTrainer(folder));
     ASSERT_TRUE(StartSorvane(folder));
     SendClick(ID_RUN);
@@ -76,14 +73,14 @@ TEST_F(SorvaneInstalled, FromAFolderWithASpaceRunStartsTheTrainerBesideIt) {
 TEST_F(SorvaneInstalled, WhereTheTrainersPathPasses260CharactersRunStartsNothingElse) {
     const std::string parent = PlantFolders();
     ASSERT_FALSE(parent.empty());
-    std::string folder = parent + "\\" + SPACED_FOLDER;
+    std::string folder = parent + "\\" + DECOY_SPACED_FOLDER;
     while (folder.size() < NEAR_LIMIT_FOLDER_LENGTH) {
         const size_t letters =
             std::min(PADDING_COMPONENT, NEAR_LIMIT_FOLDER_LENGTH - folder.size() - 1);
         folder += "\\" + std::string(std::max<size_t>(letters, 1), PADDING_LETTER);
     }
     ASSERT_LE(folder.size() + 1 + sizeof(SORVANE_NAME) - 1, MAX_PATH_CHARACTERS);
-    ASSERT_GT(folder.size() + 1 + sizeof(TRAINER_FILE_NAME) - 1, MAX_PATH_CHARACTERS + 1);
+    ASSERT_GT(folder.size() + 1 + sizeof(STANDIN_INSTALLED_NAME) - 1, MAX_PATH_CHARACTERS + 1);
     ASSERT_TRUE(PlaceTrainer(folder));
     ASSERT_TRUE(StartSorvane(folder));
     SendClick(ID_RUN);

@@ -55,5 +55,10 @@ constexpr char STANDIN_LOG_DIRECTORY_KEY[] = "current directory=";
 constexpr char STANDIN_LOG_PATH_KEY[] = "executable=";
 constexpr char STANDIN_LOG_ERROR_MODE_KEY[] = "error mode=";
 
+// The stand-in placed beside a program under the trainer's file name, and the
+// start log it then writes.
+constexpr char STANDIN_INSTALLED_NAME[] = "KochMorseTrainer.exe";
+constexpr char STANDIN_INSTALLED_LOG_NAME[] = "KochMorseTrainer.log";
+
 // Second text window's text when --second-text is not given.
 constexpr char STANDIN_DEFAULT_SECOND_TEXT[] = "SECOND CHILD";

@@ -15,8 +15,6 @@ constexpr DWORD FAST_PACE_MS = 2;
 constexpr DWORD SHORT_REPLACE_MS = 50;
 constexpr size_t SENT_LENGTH_WANTED = 130;
 constexpr DWORD SETTLE_MS = 300;
-constexpr char LOG_NAME[] = "KochMorseTrainer.log";
-constexpr char EXE_NAME[] = "KochMorseTrainer.exe";
 // Where the first group ends and where the first line of ten groups ends.
 constexpr size_t FIRST_GAP_INDEX = 5;
 constexpr size_t FIRST_LINE_BREAK_INDEX = 59;
@@ -160,12 +158,12 @@ TEST_F(StandinTrainer, TimeLimitEndsIt) {
 TEST_F(StandinTrainer, BareStartLogsItsDirectoryAndPathBesideItself) {
     folder = testfiles::MakeTempFolder();
     ASSERT_FALSE(folder.empty());
-    const std::string exe = folder + "\\" + EXE_NAME;
+    const std::string exe = folder + "\\" + STANDIN_INSTALLED_NAME;
     ASSERT_TRUE(testfiles::CopyTo(standin::StandinPath(), exe));
     trainer.process = bench::StartProcess(exe, "", "C:\\");
     trainer.frame = bench::WaitTopWindow(trainer.process.id, STANDIN_CAPTION);
     ASSERT_NE(trainer.frame, nullptr);
-    const std::string log = testfiles::ReadBytes(folder + "\\" + LOG_NAME);
+    const std::string log = testfiles::ReadBytes(folder + "\\" + STANDIN_INSTALLED_LOG_NAME);
     EXPECT_NE(log.find(std::string(STANDIN_LOG_DIRECTORY_KEY) + "C:\\\r\n"), std::string::npos)
         << log;
     EXPECT_NE(log.find(std::string(STANDIN_LOG_PATH_KEY) + exe + "\r\n"), std::string::npos) << log;

@@ -3,6 +3,8 @@
 // starts the trainer from the running executable's own folder.
 #include "trainer_test_fixture.h"
 
+#include "launch_decoy.h"
+
 #include <algorithm>
 #include <cstring>
 #include <sstream>
@@ -10,14 +12,8 @@
 namespace {
 
 constexpr char PROBE_VARIABLE[] = "LAUNCH_PROBE_EXE";
-constexpr char DECOY_VARIABLE[] = "LAUNCH_DECOY_EXE";
 constexpr char TEST_DIR_VARIABLE[] = "TRAINER_TEST_DIR";
 constexpr char PROBE_NAME[] = "launch_probe.exe";
-constexpr char SPACED_FOLDER[] = "Sor vane";
-// What an unquoted "...\Sor vane\KochMorseTrainer.exe" would run first.
-constexpr char DECOY_NAME[] = "Sor.exe";
-constexpr char DECOY_MARKER_NAME[] = "Sor.exe.ran";
-constexpr char LOG_NAME[] = "KochMorseTrainer.log";
 constexpr char CALLER_FOLDER[] = "caller";
 constexpr char OUTPUT_NAME[] = "probe.txt";
 constexpr DWORD PROBE_WAIT_MS = 15000;
@@ -159,7 +155,7 @@ TEST_F(TrainerLaunchTest, NoCommandLineForAnEmptyDirectoryOrBeyondTheSystemsLimi
 // The trainer beside a program in "...\Sor vane\" starts with the caller's current
 // directory, and "...\Sor.exe" is never run in its place.
 TEST_F(TrainerLaunchTest, FromAFolderWithASpaceTheRightProgramStarts) {
-    const std::string folder = root + "\\" + SPACED_FOLDER;
+    const std::string folder = root + "\\" + DECOY_SPACED_FOLDER;
     const std::string probeCopy = PrepareFolder(folder, true);
     ASSERT_TRUE(testfiles::CopyTo(decoy, root + "\\" + DECOY_NAME));
     const ProbeResult result = Probe(probeCopy, 1);
@@ -171,7 +167,7 @@ TEST_F(TrainerLaunchTest, FromAFolderWithASpaceTheRightProgramStarts) {
     ASSERT_NE(trainer, nullptr);
     EXPECT_TRUE(IsWindowVisible(trainer));
     EXPECT_FALSE(IsIconic(trainer));
-    const std::string log = testfiles::ReadBytes(folder + "\\" + LOG_NAME);
+    const std::string log = testfiles::ReadBytes(folder + "\\" + STANDIN_INSTALLED_LOG_NAME);
     EXPECT_EQ(standin::LogValue(log, STANDIN_LOG_DIRECTORY_KEY), caller) << log;
     EXPECT_EQ(standin::LogValue(log, STANDIN_LOG_PATH_KEY), folder + "\\" + TRAINER_EXE_NAME)
         << log;
@@ -182,7 +178,7 @@ TEST_F(TrainerLaunchTest, FromAFolderWithASpaceTheRightProgramStarts) {
 // The trap above is real: the same folders with an unquoted command line and no
 // application name run the decoy.
 TEST_F(TrainerLaunchTest, AnUnquotedCommandLineWouldRunTheDecoy) {
-    const std::string folder = root + "\\" + SPACED_FOLDER;
+    const std::string folder = root + "\\" + DECOY_SPACED_FOLDER;
     PrepareFolder(folder, true);
     ASSERT_TRUE(testfiles::CopyTo(decoy, root + "\\" + DECOY_NAME));
     std::string commandLine = folder + "\\" + TRAINER_EXE_NAME;
@@ -196,7 +192,7 @@ TEST_F(TrainerLaunchTest, AnUnquotedCommandLineWouldRunTheDecoy) {
     EXPECT_TRUE(bench::WaitExit(started, PROBE_WAIT_MS, nullptr));
     bench::KillProcess(started);
     EXPECT_TRUE(testfiles::Exists(root + "\\" + DECOY_MARKER_NAME));
-    EXPECT_FALSE(testfiles::Exists(folder + "\\" + LOG_NAME));
+    EXPECT_FALSE(testfiles::Exists(folder + "\\" + STANDIN_INSTALLED_LOG_NAME));
 }
 
 // The launch turns the system's own error boxes off only for the time of the
@@ -205,7 +201,7 @@ TEST_F(TrainerLaunchTest, AnUnquotedCommandLineWouldRunTheDecoy) {
 // starts with 0x8001; Wine does not (the trainer logs 0), so that part is not
 // checked here.
 TEST_F(TrainerLaunchTest, TheCallersErrorModeIsRestoredAfterTheLaunch) {
-    const ProbeResult result = Probe(PrepareFolder(root + "\\" + SPACED_FOLDER, true), 1);
+    const ProbeResult result = Probe(PrepareFolder(root + "\\" + DECOY_SPACED_FOLDER, true), 1);
     ASSERT_TRUE(result.ran);
     ASSERT_EQ(result.processIds.size(), 1u);
     ASSERT_NE(result.processIds[0], 0u);
@@ -226,7 +222,7 @@ TEST_F(TrainerLaunchTest, WithTheExecutableMissingNothingStartsAndNothingShows) 
     const DWORD started = LaunchTrainer();
     ForgetNot(started);
     EXPECT_EQ(started, 0u);
-    const ProbeResult result = Probe(PrepareFolder(root + "\\" + SPACED_FOLDER, false), 1);
+    const ProbeResult result = Probe(PrepareFolder(root + "\\" + DECOY_SPACED_FOLDER, false), 1);
     ASSERT_TRUE(result.ran);
     EXPECT_EQ(result.processIds, std::vector<DWORD>{0});
     bench::PumpFor(DECOY_LOOK_MS);
@@ -235,7 +231,7 @@ TEST_F(TrainerLaunchTest, WithTheExecutableMissingNothingStartsAndNothingShows) 
 }
 
 TEST_F(TrainerLaunchTest, TwoLaunchesInARowStartTwoProcesses) {
-    const ProbeResult result = Probe(PrepareFolder(root + "\\" + SPACED_FOLDER, true), 2);
+    const ProbeResult result = Probe(PrepareFolder(root + "\\" + DECOY_SPACED_FOLDER, true), 2);
     ASSERT_TRUE(result.ran);
     ASSERT_EQ(result.processIds.size(), 2u);
     const DWORD first = result.processIds[0];
