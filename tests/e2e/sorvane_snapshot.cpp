@@ -6,6 +6,7 @@
 // the window showed what CompareTexts gives for its two boxes, 1 otherwise.
 // Usage: sorvane_snapshot SORVANE_EXE TRAINER_EXE OUTPUT_BMP   (Unix or Windows paths)
 #include "bench_util.h"
+#include "box_text.h"
 #include "comparison_selection.h"
 #include "main_window.h"
 #include "screen_capture.h"
@@ -54,23 +55,6 @@ bool Fail(const char* what) {
     return false;
 }
 
-size_t CountCharacters(const std::string& text) {
-    size_t characters = 0;
-    for (char c : text) {
-        if (!IsBlank(static_cast<unsigned char>(c))) {
-            ++characters;
-        }
-    }
-    return characters;
-}
-
-std::string UpperCase(std::string text) {
-    for (char& c : text) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return text;
-}
-
 std::string LowerCase(std::string text) {
     for (char& c : text) {
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -83,7 +67,7 @@ std::string LowerCase(std::string text) {
 TypedCopy TypedCopyWithOneMistake(const std::string& sent) {
     TypedCopy copy;
     std::string typed;
-    const size_t mistakeAt = CountCharacters(sent) * MISTAKE_NUMERATOR / MISTAKE_DENOMINATOR;
+    const size_t mistakeAt = NonBlankCount(sent) * MISTAKE_NUMERATOR / MISTAKE_DENOMINATOR;
     size_t seen = 0;
     for (char c : sent) {
         if (c == '\r') {
@@ -153,21 +137,21 @@ bool SendPractice(const Session& session, std::string* sent) {
     const HWND textWindow =
         FindWindowExA(session.trainerFrame, nullptr, STANDIN_TEXT_CLASS, nullptr);
     *sent = bench::WindowText(textWindow);
-    return CountCharacters(*sent) >= MIN_SENT_CHARACTERS || Fail("the trainer sent too little");
+    return NonBlankCount(*sent) >= MIN_SENT_CHARACTERS || Fail("the trainer sent too little");
 }
 
 // Typed into box 102 as keystrokes, where Begin left the focus.
 bool TypeCopy(const Session& session, const std::string& typed) {
     const HWND box = Control(session, ID_TYPED_TEXT);
     bench::PostChars(box, typed);
-    const std::string shown = UpperCase(typed);
+    const std::string shown = ShownInBox(typed);
     return bench::WaitFor([&] { return bench::WindowText(box) == shown; }) ||
            Fail("the typed copy did not arrive in box 102");
 }
 
 // Sorvane reads the trainer every 50 ms: Compare until box 101 shows the whole text.
 bool CompareAll(const Session& session, const std::string& sent) {
-    const std::string shown = UpperCase(sent);
+    const std::string shown = ShownInBox(sent);
     return bench::WaitFor([&] {
                bench::SendClick(session.window, ID_COMPARE);
                if (Text(session, ID_TRANSMITTED_TEXT) == shown) {

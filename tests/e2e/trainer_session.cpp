@@ -5,8 +5,6 @@
 #include "test_files.h"
 #include "text_compare.h"
 
-#include <cctype>
-
 namespace {
 
 constexpr DWORD COMPARE_RETRY_MS = 50;
@@ -22,14 +20,6 @@ void ExpectSelection(const bench::Selection& got, const EditSelection& want, con
 }
 
 } // namespace
-
-std::string UpperCase(const std::string& text) {
-    std::string upper = text;
-    for (char& c : upper) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return upper;
-}
 
 standin::Standin SorvaneWithTrainer::StartTrainer(const std::string& arguments,
                                                   const std::string& caption) {

@@ -48,5 +48,3 @@ class SorvaneWithTrainer : public SorvaneSession {
   private:
     std::vector<std::string> folders_;
 };
-
-std::string UpperCase(const std::string& text);

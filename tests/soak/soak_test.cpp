@@ -2,6 +2,7 @@
 // characters, with 200 Compare presses spread over it. Resident memory and the
 // object counts Wine reports must not grow beyond generous bounds; the full
 // soak and its strict targets are a benchmark.
+#include "box_text.h"
 #include "compare_presses.h"
 #include "process_probe.h"
 #include "resource_snapshot.h"
@@ -28,14 +29,6 @@ constexpr long long RESIDENT_GROWTH_LIMIT_KB = 2048;
 constexpr long long COUNT_TOLERANCE = 2;
 
 using SorvaneSoak = SorvaneSession;
-
-long NonBlankCount(const std::string& text) {
-    long count = 0;
-    for (char c : text) {
-        count += (c == ' ' || c == '\r' || c == '\n') ? 0 : 1;
-    }
-    return count;
-}
 
 // A count Wine does not report (NOT_REPORTED on both sides) passes unchecked.
 void ExpectNoGrowth(const char* what, long long before, long long after) {
@@ -66,7 +59,8 @@ TEST_F(SorvaneSoak, ShortSoakKeepsMemoryAndObjectCountsFlat) {
     CloseHandle(process);
 
     EXPECT_EQ(answered, SOAK_PRESSES);
-    EXPECT_EQ(std::atol(Text(STATUS_LINE).c_str()), NonBlankCount(text)) << Text(STATUS_LINE);
+    EXPECT_EQ(std::atol(Text(STATUS_LINE).c_str()), static_cast<long>(NonBlankCount(text)))
+        << Text(STATUS_LINE);
     ASSERT_NE(before.residentKb, perf::NOT_REPORTED);
     EXPECT_LT(after.residentKb - before.residentKb, RESIDENT_GROWTH_LIMIT_KB)
         << "resident memory grew from " << before.residentKb << " KB to " << after.residentKb;
