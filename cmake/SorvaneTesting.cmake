@@ -1,5 +1,5 @@
 # Test plumbing shared by every test folder: GoogleTest built for the current
-# target, and on Windows targets the Wine bench fixture every test runs inside.
+# target, and on Windows targets the Wine desktop fixture every test runs inside.
 include(GoogleTest)
 
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
@@ -9,19 +9,12 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 if(WIN32)
   # One Xvfb, one private prefix and one persistent wineserver per ctest run,
   # shared by every Windows test and torn down at the end.
-  add_test(NAME wine_bench_up
-    COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-bench up ${SORVANE_WINE_BENCH} $<TARGET_FILE:bench_keeper>)
-  set_tests_properties(wine_bench_up PROPERTIES FIXTURES_SETUP wineserver TIMEOUT 240)
-  add_test(NAME wine_bench_down COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-bench down ${SORVANE_WINE_BENCH})
-  set_tests_properties(wine_bench_down PROPERTIES FIXTURES_CLEANUP wineserver TIMEOUT 60)
-  # Wine's 64-bit loader hands a program to start.exe, which cannot start one
-  # deeper than 260 characters either; tests that need Wine's loader for such a
-  # path may skip there (exit 77) rather than fail.
-  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
-    set(SORVANE_DEEP_PATH_MAY_SKIP 1)
-  else()
-    set(SORVANE_DEEP_PATH_MAY_SKIP 0)
-  endif()
+  add_test(NAME wine_desktop_up
+    COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-desktop up ${SORVANE_WINE_DESKTOP} ${SORVANE_WINDOWS_BUILD}
+            $<TARGET_FILE:desktop_keeper>)
+  set_tests_properties(wine_desktop_up PROPERTIES FIXTURES_SETUP wineserver TIMEOUT 240)
+  add_test(NAME wine_desktop_down COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-desktop down ${SORVANE_WINE_DESKTOP})
+  set_tests_properties(wine_desktop_down PROPERTIES FIXTURES_CLEANUP wineserver TIMEOUT 60)
 endif()
 
 # Windows GoogleTest program run under Wine, one CTest test per test case. Cases
@@ -38,7 +31,7 @@ function(sorvane_add_wine_gtest target)
   target_link_libraries(${target} PRIVATE ${ARG_LIBRARIES} wine_test_support gtest sorvane_warnings)
   gtest_add_tests(TARGET ${target} SOURCES ${ARG_SOURCES} TEST_LIST cases)
   set_tests_properties(${cases} PROPERTIES
-    FIXTURES_REQUIRED "wineserver;winebench" TIMEOUT ${ARG_TIMEOUT})
+    FIXTURES_REQUIRED "wineserver;winedesktop" TIMEOUT ${ARG_TIMEOUT})
   if(ARG_WINDOWS)
     set_tests_properties(${cases} PROPERTIES RESOURCE_LOCK desktop)
   endif()

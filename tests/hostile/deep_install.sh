@@ -5,9 +5,7 @@
 # that long, so Sorvane is started by Wine's own loader from here; the driver
 # then presses Run and checks that the right trainer or nothing started, and
 # this script checks that Sorvane ended with exit code 0.
-# Wine's 64-bit loader hands the program to start.exe, which has the 260 limit,
-# so for x86_64 builds (ALLOW_SKIP 1) an unstartable Sorvane skips the test.
-# Usage: deep_install.sh WINE_RUN BENCH_DIR SORVANE_EXE TRAINER_EXE DECOY_EXE DRIVER_EXE WORK_DIR ALLOW_SKIP
+# Usage: deep_install.sh WINE_RUN DESKTOP_DIR SORVANE_EXE TRAINER_EXE DECOY_EXE DRIVER_EXE WORK_DIR
 set -eu
 wine_run=$1
 bench=$2
@@ -16,8 +14,6 @@ trainer=$4
 decoy=$5
 driver=$6
 work=$7
-allow_skip=$8
-skip_status=77
 component_length=60
 components="a b c d"
 min_windows_length=261
@@ -79,10 +75,6 @@ if [ -z "$sorvane_status" ]; then
 fi
 rm -rf "$work"
 
-if [ "$status" -ne 0 ] && [ "$sorvane_status" != 0 ] && [ "$allow_skip" = 1 ]; then
-  echo "Wine could not start Sorvane from a folder that deep; skipped"
-  exit "$skip_status"
-fi
 if [ "$sorvane_status" != 0 ]; then
   echo "Sorvane ended with $sorvane_status" >&2
   exit 1

@@ -4,16 +4,12 @@
 # CreateProcess refuses an executable path longer than MAX_PATH (as Windows does
 # without long paths), while Wine's own loader starts it and GetModuleFileNameA
 # then reports the whole path.
-# The 64-bit loader hands the program to start.exe, which has that limit too, so
-# for x86_64 builds (ALLOW_SKIP 1) an unstartable probe skips the test instead.
-# Usage: deep_program_directory.sh WINE_RUN BENCH_DIR LAUNCH_PROBE_EXE WORK_DIR ALLOW_SKIP
+# Usage: deep_program_directory.sh WINE_RUN DESKTOP_DIR LAUNCH_PROBE_EXE WORK_DIR
 set -eu
 wine_run=$1
 bench=$2
 probe=$3
 work=$4
-allow_skip=$5
-skip_status=77
 component_length=60
 components="a b c d e"
 min_windows_length=261
@@ -35,11 +31,6 @@ fi
 
 rm -f probe-output.txt
 "$wine_run" "$bench" "$deep/launch_probe.exe" 'probe-output.txt' 0 </dev/null || true
-if [ ! -f probe-output.txt ] && [ "$allow_skip" = 1 ]; then
-  rm -rf "$work"
-  echo "Wine could not start a program ${#expected} characters deep; skipped"
-  exit "$skip_status"
-fi
 # The probe writes its output into Wine's current directory: this one.
 actual=$(sed -n 's/^directory=//p' probe-output.txt | tr -d '\r')
 rm -f probe-output.txt

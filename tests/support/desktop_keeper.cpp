@@ -1,11 +1,11 @@
-// Keeps one hidden window alive for the whole bench. Wine's desktop process exits
+// Keeps one hidden window alive for the whole Wine desktop. Wine's desktop process exits
 // when the last program with a window ends, and restarting it costs about 10 s on
 // the next window creation; with this resident, every test starts warm. Runs
-// until the bench's wineserver is killed.
+// until the desktop's wineserver is killed.
 #include <windows.h>
 
 namespace {
-constexpr char KEEPER_CLASS[] = "SorvaneBenchKeeper";
+constexpr char KEEPER_CLASS[] = "SorvaneDesktopKeeper";
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {

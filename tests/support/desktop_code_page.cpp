@@ -1,4 +1,4 @@
-// Fails the bench's set-up unless Wine runs with the ANSI code page 1252, which
+// Fails the Wine desktop's set-up unless Wine runs with the ANSI code page 1252, which
 // every byte-level expectation of the tests assumes.
 #include <windows.h>
 
