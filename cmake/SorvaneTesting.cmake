@@ -19,7 +19,7 @@ endif()
 
 # Windows GoogleTest program run under Wine, one CTest test per test case. Cases
 # are listed from the sources at configure time: discovering them by running the
-# program would need Wine before the bench is up.
+# program would need Wine before the Wine desktop is up.
 #   WINDOWS: the program opens windows or starts processes found by caption, so
 #            it must not overlap with any other such test.
 function(sorvane_add_wine_gtest target)

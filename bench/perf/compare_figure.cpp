@@ -3,7 +3,7 @@
 // transmitted box is emptied before each press, as the edit-fill floor empties
 // its box, and the text read is left in a file for that floor. The trainer holds
 // its own practice copy (short lines) unless a text file is given.
-#include "bench_util.h"
+#include "drive.h"
 #include "compare_presses.h"
 #include "main_window.h"
 #include "perf_figures.h"
@@ -46,7 +46,7 @@ bool WriteText(const std::string& path, const std::string& text) {
 
 // A press on an emptied transmitted box; negative when no answer came.
 double OnePress(HWND window) {
-    bench::SetWindowTextAcross(GetDlgItem(window, ID_TRANSMITTED_TEXT), "");
+    drive::SetWindowTextAcross(GetDlgItem(window, ID_TRANSMITTED_TEXT), "");
     Sleep(BETWEEN_PRESSES_MS);
     return PressCompareTimed(window);
 }
@@ -58,16 +58,16 @@ bool Prepare(HWND window, HWND trainerFrame, const DriverOptions& options, std::
                      options.textOut.c_str());
         return false;
     }
-    bench::SetWindowTextAcross(GetDlgItem(window, ID_TYPED_TEXT), *text);
+    drive::SetWindowTextAcross(GetDlgItem(window, ID_TYPED_TEXT), *text);
     Sleep(TICKS_SETTLE_MS);
     return OnePress(window) >= 0; // warm-up
 }
 
 void PrintCheck(const char* name, HWND window, const std::string& text) {
-    const std::string status = bench::WindowText(GetDlgItem(window, ID_STATUS_LINE));
+    const std::string status = drive::WindowText(GetDlgItem(window, ID_STATUS_LINE));
     std::printf("RESULT %s_chars %zu\n", name, text.size());
     std::printf("RESULT %s_box_chars %zu\n", name,
-                bench::WindowText(GetDlgItem(window, ID_TRANSMITTED_TEXT)).size());
+                drive::WindowText(GetDlgItem(window, ID_TRANSMITTED_TEXT)).size());
     std::printf("RESULT %s_nonblank %ld\n", name, NonBlankCount(text));
     std::printf("RESULT %s_matched %ld\n", name, std::atol(status.c_str()));
 }

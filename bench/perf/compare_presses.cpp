@@ -1,6 +1,6 @@
 #include "compare_presses.h"
 
-#include "bench_util.h"
+#include "drive.h"
 #include "main_window.h"
 #include "perf_floors.h"
 #include "perf_timing.h"
@@ -33,7 +33,7 @@ double PressCompareTimed(HWND window, DWORD timeoutMs) {
     static const char EMPTY[] = "";
     SendBounded(status, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(EMPTY), SET_TEXT_TIMEOUT_MS);
     const double start = NowMs();
-    bench::PostClick(window, ID_COMPARE);
+    drive::PostClick(window, ID_COMPARE);
     for (double now = start; now - start < timeoutMs; now = NowMs()) {
         const auto left = static_cast<DWORD>(timeoutMs - (now - start)) + 1;
         if (SendBounded(status, WM_GETTEXTLENGTH, 0, 0, left) > 0) {

@@ -5,7 +5,7 @@
 //   --text-out PATH --trainer-text PATH --name FIGURE_NAME --runs N --idle-seconds N --soak-seconds
 //   N --soak-presses N
 //   --soak-chars N --server-pid LINUX_PID
-#include "bench_util.h"
+#include "drive.h"
 #include "perf_figures.h"
 
 #include <cstdio>
@@ -46,7 +46,7 @@ bool SetOption(perf::DriverOptions* options, const std::string& key, const char*
         return true;
     }
     if (paths.count(key) != 0) {
-        *paths.at(key) = bench::ToWindowsPath(value);
+        *paths.at(key) = drive::ToWindowsPath(value);
         return true;
     }
     if (numbers.count(key) != 0) {

@@ -2,7 +2,7 @@
 // stretch of refresh ticks, with Compare pressed at an even pace throughout;
 // resident memory and object counts are compared before and after. A first
 // stretch at the same pace lets one-off allocations happen before "before".
-#include "bench_util.h"
+#include "drive.h"
 #include "compare_presses.h"
 #include "main_window.h"
 #include "perf_figures.h"
@@ -48,7 +48,7 @@ bool StartPair(const DriverOptions& options, Running* trainer, Running* sorvane)
         return false;
     }
     const std::string text = ReadTrainerText(trainer->window, READ_BUFFER_BYTES);
-    bench::SetWindowTextAcross(GetDlgItem(sorvane->window, ID_TYPED_TEXT), text);
+    drive::SetWindowTextAcross(GetDlgItem(sorvane->window, ID_TYPED_TEXT), text);
     std::printf("RESULT soak_text_chars %zu\n", text.size());
     return !text.empty();
 }

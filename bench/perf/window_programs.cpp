@@ -30,7 +30,7 @@ HWND VisibleWindowOf(DWORD processId, const std::string& caption) {
 double StartTimed(const std::string& exePath, const std::string& arguments,
                   const std::string& caption, Running* running) {
     const double start = NowMs();
-    running->process = bench::StartProcess(exePath, arguments);
+    running->process = drive::StartProcess(exePath, arguments);
     if (running->process.handle == nullptr) {
         return -1.0;
     }
@@ -58,9 +58,9 @@ bool StartProgram(const std::string& exePath, const std::string& arguments,
 void CloseProgram(Running* running) {
     if (running->window != nullptr) {
         PostMessageA(running->window, WM_SYSCOMMAND, SC_CLOSE, 0);
-        bench::WaitExit(running->process, CLOSE_WAIT_MS, nullptr);
+        drive::WaitExit(running->process, CLOSE_WAIT_MS, nullptr);
     }
-    bench::KillProcess(running->process);
+    drive::KillProcess(running->process);
     *running = Running{};
 }
 

@@ -2,7 +2,7 @@
 // visible, finding the Linux process behind it, and closing it again.
 #pragma once
 
-#include "bench_util.h"
+#include "drive.h"
 
 #include <string>
 
@@ -11,7 +11,7 @@ namespace perf {
 constexpr DWORD PROGRAM_START_TIMEOUT_MS = 30000;
 
 struct Running {
-    bench::Process process;
+    drive::Process process;
     HWND window = nullptr;
     int linuxPid = 0;
 };

@@ -4,7 +4,7 @@
 // Prints the median and 95th percentile of 1,000 calls and the share of one core
 // that one call every 50 ms implies. Wall-clock time of the calling thread: it
 // includes the trainer's answer and Wine's cross-process copy.
-#include "bench_util.h"
+#include "drive.h"
 #include "trainer_link.h"
 
 #include <algorithm>
@@ -61,18 +61,18 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: trainer_read_bench STANDIN_TRAINER_EXE\n");
         return USAGE_ERROR;
     }
-    bench::Process trainer =
-        bench::StartProcess(bench::ToWindowsPath(argv[1]), std::string("--fill ") + TEXT_LENGTH);
-    if (bench::WaitTopWindow(trainer.id, TRAINER_CAPTION) == nullptr) {
+    drive::Process trainer =
+        drive::StartProcess(drive::ToWindowsPath(argv[1]), std::string("--fill ") + TEXT_LENGTH);
+    if (drive::WaitTopWindow(trainer.id, TRAINER_CAPTION) == nullptr) {
         std::fprintf(stderr, "the stand-in trainer did not start\n");
-        bench::KillProcess(trainer);
+        drive::KillProcess(trainer);
         return SETUP_ERROR;
     }
     for (int i = 0; i < WARM_UP_CALLS; ++i) {
         ReadTransmittedText();
     }
     const std::vector<double> times = TimeReads();
-    bench::KillProcess(trainer);
+    drive::KillProcess(trainer);
     if (times.empty()) {
         std::fprintf(stderr, "the text read was not %zu characters long\n", EXPECTED_LENGTH);
         return SETUP_ERROR;

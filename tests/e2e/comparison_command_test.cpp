@@ -9,11 +9,11 @@ struct Row {
     const char* transmitted;
     const char* typed;
     const char* status;
-    bench::Selection transmittedBox; // start == end: no selection
-    bench::Selection typedBox;
+    drive::Selection transmittedBox; // start == end: no selection
+    drive::Selection typedBox;
 };
 
-const bench::Selection NONE = {0, 0};
+const drive::Selection NONE = {0, 0};
 
 const Row COMMAND_ROWS[] = {
     {"", "", " 0 characters match to first error", NONE, NONE},
@@ -26,7 +26,7 @@ const Row COMMAND_ROWS[] = {
     {"AB", "ABXYZ", " 2 characters match to first error", NONE, NONE},
 };
 
-void ExpectSelectionIs(const bench::Selection& got, const bench::Selection& want, const char* box) {
+void ExpectSelectionIs(const drive::Selection& got, const drive::Selection& want, const char* box) {
     if (want.start == want.end) {
         EXPECT_EQ(got.start, got.end) << box;
     } else {
@@ -61,7 +61,7 @@ TEST_F(SorvaneWithTrainer, BoxFollowsTheTrainerOnlyWhenCompareIsPressed) {
 
     ASSERT_TRUE(standin::SetStandinText(trainer.frame, "BBBBB"));
     // Several refresh ticks pass; the box must not change by itself.
-    bench::PumpFor(500);
+    drive::PumpFor(500);
     EXPECT_EQ(Text(ID_TRANSMITTED_TEXT), "AAAAA");
     ASSERT_TRUE(CompareUntilShown("BBBBB"));
     EXPECT_EQ(Text(ID_STATUS_LINE), " 0 characters match to first error");
@@ -87,7 +87,7 @@ TEST_F(SorvaneWithTrainer, WithTheTrainerClosedCompareEmptiesTheBoxAndReportsZer
     EXPECT_EQ(Text(ID_TRANSMITTED_TEXT), "CQCQ");
     ASSERT_TRUE(CompareUntilShown(""));
     EXPECT_EQ(Text(ID_STATUS_LINE), " 0 characters match to first error");
-    const bench::Selection typed = Selection(ID_TYPED_TEXT);
+    const drive::Selection typed = Selection(ID_TYPED_TEXT);
     EXPECT_EQ(typed.start, typed.end);
     ExpectResultRight();
 }

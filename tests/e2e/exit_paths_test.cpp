@@ -57,7 +57,7 @@ TEST_F(SorvaneSession, UnknownTimerChangesNothing) {
     SetText(ID_STATUS_LINE, MARKER);
     SetText(ID_TYPED_TEXT, MARKER);
     PostMessageA(Window(), WM_TIMER, UNKNOWN_TIMER, 0);
-    bench::PumpFor(STILL_RUNNING_CHECK_MS);
+    drive::PumpFor(STILL_RUNNING_CHECK_MS);
     EXPECT_EQ(Text(ID_STATUS_LINE), MARKER);
     EXPECT_EQ(Text(ID_TYPED_TEXT), MARKER);
     EXPECT_TRUE(IsWindow(Window()));

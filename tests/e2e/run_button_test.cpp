@@ -18,9 +18,9 @@ constexpr char MARKER_STATUS[] = "UNCHANGED";
 // CLEAR_LATEST_MS + 1 when it does not within that bound.
 DWORD MillisecondsUntilCleared(HWND status, DWORD since) {
     DWORD clearedAt = since + CLEAR_LATEST_MS + 1;
-    bench::WaitFor(
+    drive::WaitFor(
         [&] {
-            if (bench::WindowText(status).empty()) {
+            if (drive::WindowText(status).empty()) {
                 clearedAt = GetTickCount();
                 return true;
             }
@@ -49,7 +49,7 @@ TEST_F(SorvaneWithTrainer, ASecondRunMovesTheClearingAndACompareResultIsClearedB
     SetText(ID_TYPED_TEXT, "EEE");
     ASSERT_TRUE(CompareUntilShown("EEE"));
     SendClick(ID_RUN);
-    bench::PumpFor(SECOND_PRESS_AFTER_MS);
+    drive::PumpFor(SECOND_PRESS_AFTER_MS);
     const DWORD secondPress = GetTickCount();
     SendClick(ID_RUN);
     EXPECT_EQ(Text(ID_STATUS_LINE), RUNNING_NOTICE);
@@ -69,7 +69,7 @@ TEST_F(SorvaneWithTrainer, RunWithoutTheTrainerStartsItFromTheProgramsOwnFolder)
     SetText(ID_STATUS_LINE, MARKER_STATUS);
 
     SendClick(ID_RUN);
-    HWND trainer = bench::WaitTopWindow(0, TRAINER_CAPTION);
+    HWND trainer = drive::WaitTopWindow(0, TRAINER_CAPTION);
     ASSERT_NE(trainer, nullptr);
     EXPECT_EQ(Text(ID_STATUS_LINE), MARKER_STATUS);
     const std::string log = testfiles::ReadBytes(folder + "\\" + STANDIN_INSTALLED_LOG_NAME);
@@ -82,9 +82,9 @@ TEST_F(SorvaneWithTrainer, RunWithTheTrainerMissingShowsNothingAndStaysResponsiv
     ASSERT_TRUE(StartSorvane(folder));
     SetText(ID_STATUS_LINE, MARKER_STATUS);
     SendClick(ID_RUN);
-    bench::PumpFor(NO_LAUNCH_WAIT_MS);
-    EXPECT_EQ(bench::FindAnyTopWindow(TRAINER_CAPTION), nullptr);
-    EXPECT_EQ(bench::FindMessageBox(ProcessId()), nullptr);
+    drive::PumpFor(NO_LAUNCH_WAIT_MS);
+    EXPECT_EQ(drive::FindAnyTopWindow(TRAINER_CAPTION), nullptr);
+    EXPECT_EQ(drive::FindMessageBox(ProcessId()), nullptr);
     EXPECT_EQ(Text(ID_STATUS_LINE), MARKER_STATUS);
     SendClick(ID_ERASE);
     EXPECT_EQ(Text(ID_STATUS_LINE), "");

@@ -8,18 +8,18 @@ constexpr char EXE_NAME[] = "Sorvane.exe";
 constexpr DWORD POLITE_CLOSE_WAIT_MS = 3000;
 
 bool NoWindowWithCaption(const char* caption) {
-    return bench::WaitFor([caption] { return bench::FindAnyTopWindow(caption) == nullptr; },
+    return drive::WaitFor([caption] { return drive::FindAnyTopWindow(caption) == nullptr; },
                           LEFTOVER_WAIT_MS);
 }
 
 // A trainer that Sorvane launched (Run) is known only by its window.
 void KillTrainerProcesses() {
-    for (HWND trainer = bench::FindAnyTopWindow(TRAINER_CAPTION); trainer != nullptr;
-         trainer = bench::FindAnyTopWindow(TRAINER_CAPTION)) {
+    for (HWND trainer = drive::FindAnyTopWindow(TRAINER_CAPTION); trainer != nullptr;
+         trainer = drive::FindAnyTopWindow(TRAINER_CAPTION)) {
         DWORD processId = 0;
         GetWindowThreadProcessId(trainer, &processId);
-        bench::KillProcessById(processId);
-        if (!bench::WaitFor([trainer] { return !IsWindow(trainer); }, WINDOW_GONE_WAIT_MS)) {
+        drive::KillProcessById(processId);
+        if (!drive::WaitFor([trainer] { return !IsWindow(trainer); }, WINDOW_GONE_WAIT_MS)) {
             return;
         }
     }
@@ -41,9 +41,9 @@ void SorvaneSession::SetUp() {
 
 void SorvaneSession::TearDown() {
     CloseSorvane();
-    bench::KillProcess(sorvane_);
-    for (bench::Process& other : others_) {
-        bench::KillProcess(other);
+    drive::KillProcess(sorvane_);
+    for (drive::Process& other : others_) {
+        drive::KillProcess(other);
     }
     others_.clear();
     KillTrainerProcesses();
@@ -62,11 +62,11 @@ void SorvaneSession::CloseSorvane() {
         return;
     }
     PostMessageA(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
-    bench::WaitExit(sorvane_, POLITE_CLOSE_WAIT_MS, nullptr);
+    drive::WaitExit(sorvane_, POLITE_CLOSE_WAIT_MS, nullptr);
 }
 
 bool SorvaneSession::StartSorvane(const std::string& folder) {
-    std::string exe = bench::PathFromEnvironment(SORVANE_EXE_VARIABLE);
+    std::string exe = drive::PathFromEnvironment(SORVANE_EXE_VARIABLE);
     if (exe.empty()) {
         ADD_FAILURE() << SORVANE_EXE_VARIABLE << " is not set";
         return false;
@@ -80,38 +80,38 @@ bool SorvaneSession::StartSorvane(const std::string& folder) {
         copiedExe_ = copy;
         exe = copy;
     }
-    sorvane_ = bench::StartProcess(exe, "", folder);
+    sorvane_ = drive::StartProcess(exe, "", folder);
     if (sorvane_.handle == nullptr) {
         ADD_FAILURE() << "cannot start " << exe;
         return false;
     }
-    window_ = bench::WaitTopWindow(sorvane_.id, SORVANE_CAPTION);
+    window_ = drive::WaitTopWindow(sorvane_.id, SORVANE_CAPTION);
     // The window exists hidden before the modal run shows it.
-    return window_ != nullptr && bench::WaitFor([this] { return IsWindowVisible(window_) != 0; });
+    return window_ != nullptr && drive::WaitFor([this] { return IsWindowVisible(window_) != 0; });
 }
 
-void SorvaneSession::KillAtEnd(const bench::Process& process) {
+void SorvaneSession::KillAtEnd(const drive::Process& process) {
     others_.push_back(process);
 }
 
-void SorvaneSession::KillNow(bench::Process& process) {
+void SorvaneSession::KillNow(drive::Process& process) {
     for (auto other = others_.begin(); other != others_.end(); ++other) {
         if (other->id == process.id) {
             others_.erase(other);
             break;
         }
     }
-    bench::KillProcess(process);
+    drive::KillProcess(process);
 }
 
 bool SorvaneSession::WaitFocus(int id, DWORD timeoutMs) const {
-    return bench::WaitFor([this, id] { return Focus() == Control(id); }, timeoutMs);
+    return drive::WaitFor([this, id] { return Focus() == Control(id); }, timeoutMs);
 }
 
 bool SorvaneSession::WaitText(int id, const std::string& text, DWORD timeoutMs) const {
-    return bench::WaitFor([this, id, &text] { return Text(id) == text; }, timeoutMs);
+    return drive::WaitFor([this, id, &text] { return Text(id) == text; }, timeoutMs);
 }
 
 bool SorvaneSession::WaitSorvaneExit(DWORD* exitCode, DWORD timeoutMs) {
-    return bench::WaitExit(sorvane_, timeoutMs, exitCode);
+    return drive::WaitExit(sorvane_, timeoutMs, exitCode);
 }

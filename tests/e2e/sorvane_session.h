@@ -1,4 +1,4 @@
-// The end-to-end bench: a GoogleTest fixture that starts Sorvane.exe under Wine,
+// The end-to-end fixture: a GoogleTest fixture that starts Sorvane.exe under Wine,
 // finds its window by the process it started and the exact caption, drives it
 // with messages as a user would, and kills whatever it started when the case ends.
 // A case is a few lines:
@@ -9,14 +9,14 @@
 //   }
 #pragma once
 
-#include "bench_util.h"
+#include "drive.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-// The window captions the bench looks for; a leftover of either would be found
+// The window captions the cases look for; a leftover of either would be found
 // instead of the one a case starts.
 constexpr char SORVANE_CAPTION[] =
     "Sorvane v1.13 by Vantrel - for Brenlow Koch Method CW Trainer v9.1.6";
@@ -40,34 +40,34 @@ class SorvaneSession : public ::testing::Test {
     bool StartSorvane(const std::string& folder = "");
 
     // Has TearDown kill another process this case caused to start.
-    void KillAtEnd(const bench::Process& process);
+    void KillAtEnd(const drive::Process& process);
     // Ends such a process now; TearDown then leaves it (and its closed handle) alone.
-    void KillNow(bench::Process& process);
+    void KillNow(drive::Process& process);
 
     // The started program's window and process.
     HWND Window() const { return window_; }
     DWORD ProcessId() const { return sorvane_.id; }
     HWND Control(int id) const { return GetDlgItem(window_, id); }
 
-    std::string Text(int id) const { return bench::WindowText(Control(id)); }
-    void SetText(int id, const std::string& text) { bench::SetWindowTextAcross(Control(id), text); }
-    bench::Selection Selection(int id) const { return bench::GetEditSelection(Control(id)); }
+    std::string Text(int id) const { return drive::WindowText(Control(id)); }
+    void SetText(int id, const std::string& text) { drive::SetWindowTextAcross(Control(id), text); }
+    drive::Selection Selection(int id) const { return drive::GetEditSelection(Control(id)); }
 
     // Button presses: posted returns at once, sent returns after the handling.
-    void PostClick(int id) { bench::PostClick(window_, id); }
-    void SendClick(int id) { bench::SendClick(window_, id); }
+    void PostClick(int id) { drive::PostClick(window_, id); }
+    void SendClick(int id) { drive::SendClick(window_, id); }
 
     // A mouse click into a control, which also gives it the focus.
-    void ClickInto(int id) { bench::PostMouseClick(Control(id)); }
+    void ClickInto(int id) { drive::PostMouseClick(Control(id)); }
 
     // Keys and characters go to the control that has the focus, through the
     // program's message loop (and so through its dialog keyboard interface).
-    void PressKey(WPARAM virtualKey) { bench::PostKey(Focus(), virtualKey); }
-    void TypeChars(const std::string& text) { bench::PostChars(Focus(), text); }
+    void PressKey(WPARAM virtualKey) { drive::PostKey(Focus(), virtualKey); }
+    void TypeChars(const std::string& text) { drive::PostChars(Focus(), text); }
 
-    HWND Focus() const { return bench::FocusOfThreadOf(window_); }
-    bool WaitFocus(int id, DWORD timeoutMs = bench::DEFAULT_WAIT_MS) const;
-    bool WaitText(int id, const std::string& text, DWORD timeoutMs = bench::DEFAULT_WAIT_MS) const;
+    HWND Focus() const { return drive::FocusOfThreadOf(window_); }
+    bool WaitFocus(int id, DWORD timeoutMs = drive::DEFAULT_WAIT_MS) const;
+    bool WaitText(int id, const std::string& text, DWORD timeoutMs = drive::DEFAULT_WAIT_MS) const;
 
     // True when Sorvane ended within the time; its exit code is stored.
     bool WaitSorvaneExit(DWORD* exitCode, DWORD timeoutMs = SESSION_EXIT_WAIT_MS);
@@ -75,8 +75,8 @@ class SorvaneSession : public ::testing::Test {
   private:
     void CloseSorvane();
 
-    bench::Process sorvane_;
-    std::vector<bench::Process> others_;
+    drive::Process sorvane_;
+    std::vector<drive::Process> others_;
     HWND window_ = nullptr;
     std::string copiedExe_;
 };

@@ -5,7 +5,7 @@
 // BMP. Both programs are closed at the end. Ends with 0 when the session ran and
 // the window showed what CompareTexts gives for its two boxes, 1 otherwise.
 // Usage: sorvane_snapshot SORVANE_EXE TRAINER_EXE OUTPUT_BMP   (Unix or Windows paths)
-#include "bench_util.h"
+#include "drive.h"
 #include "box_text.h"
 #include "comparison_selection.h"
 #include "main_window.h"
@@ -39,9 +39,9 @@ constexpr DWORD EXIT_WAIT_MS = 10000;
 constexpr DWORD COMPARE_RETRY_MS = 50;
 
 struct Session {
-    bench::Process trainer;
+    drive::Process trainer;
     HWND trainerFrame = nullptr;
-    bench::Process sorvane;
+    drive::Process sorvane;
     HWND window = nullptr;
 };
 
@@ -95,29 +95,29 @@ HWND Control(const Session& session, int id) {
 }
 
 std::string Text(const Session& session, int id) {
-    return bench::WindowText(Control(session, id));
+    return drive::WindowText(Control(session, id));
 }
 
 bool WaitSending(const Session& session, bool sending) {
-    return bench::WaitFor([&] { return standin::QuerySending(session.trainerFrame) == sending; });
+    return drive::WaitFor([&] { return standin::QuerySending(session.trainerFrame) == sending; });
 }
 
 bool Start(const std::string& sorvaneExe, const std::string& trainerExe, Session* session) {
     const std::string trainerArguments = "--pace-ms " + std::to_string(TRAINER_PACE_MS) +
                                          " --exit-after-ms " + std::to_string(TRAINER_LIMIT_MS);
-    session->trainer = bench::StartProcess(trainerExe, trainerArguments);
+    session->trainer = drive::StartProcess(trainerExe, trainerArguments);
     session->trainerFrame = session->trainer.handle
-                                ? bench::WaitTopWindow(session->trainer.id, STANDIN_CAPTION)
+                                ? drive::WaitTopWindow(session->trainer.id, STANDIN_CAPTION)
                                 : nullptr;
     if (session->trainerFrame == nullptr) {
         return Fail("the trainer's window did not appear");
     }
-    session->sorvane = bench::StartProcess(sorvaneExe);
+    session->sorvane = drive::StartProcess(sorvaneExe);
     session->window = session->sorvane.handle
-                          ? bench::WaitTopWindow(session->sorvane.id, MAIN_DIALOG_CAPTION)
+                          ? drive::WaitTopWindow(session->sorvane.id, MAIN_DIALOG_CAPTION)
                           : nullptr;
     const HWND window = session->window;
-    if (window == nullptr || !bench::WaitFor([window] { return IsWindowVisible(window) != 0; })) {
+    if (window == nullptr || !drive::WaitFor([window] { return IsWindowVisible(window) != 0; })) {
         return Fail("Sorvane's window did not appear");
     }
     return true;
@@ -125,46 +125,46 @@ bool Start(const std::string& sorvaneExe, const std::string& trainerExe, Session
 
 // Begin and Stop are posted: with no trainer found they would open a message box.
 bool SendPractice(const Session& session, std::string* sent) {
-    bench::PostClick(session.window, ID_BEGIN);
+    drive::PostClick(session.window, ID_BEGIN);
     if (!WaitSending(session, true)) {
         return Fail("Begin did not start the trainer");
     }
-    bench::PumpFor(SENDING_MS);
-    bench::PostClick(session.window, ID_STOP);
+    drive::PumpFor(SENDING_MS);
+    drive::PostClick(session.window, ID_STOP);
     if (!WaitSending(session, false)) {
         return Fail("Stop did not stop the trainer");
     }
     const HWND textWindow =
         FindWindowExA(session.trainerFrame, nullptr, STANDIN_TEXT_CLASS, nullptr);
-    *sent = bench::WindowText(textWindow);
+    *sent = drive::WindowText(textWindow);
     return NonBlankCount(*sent) >= MIN_SENT_CHARACTERS || Fail("the trainer sent too little");
 }
 
 // Typed into box 102 as keystrokes, where Begin left the focus.
 bool TypeCopy(const Session& session, const std::string& typed) {
     const HWND box = Control(session, ID_TYPED_TEXT);
-    bench::PostChars(box, typed);
+    drive::PostChars(box, typed);
     const std::string shown = ShownInBox(typed);
-    return bench::WaitFor([&] { return bench::WindowText(box) == shown; }) ||
+    return drive::WaitFor([&] { return drive::WindowText(box) == shown; }) ||
            Fail("the typed copy did not arrive in box 102");
 }
 
 // Sorvane reads the trainer every 50 ms: Compare until box 101 shows the whole text.
 bool CompareAll(const Session& session, const std::string& sent) {
     const std::string shown = ShownInBox(sent);
-    return bench::WaitFor([&] {
-               bench::SendClick(session.window, ID_COMPARE);
+    return drive::WaitFor([&] {
+               drive::SendClick(session.window, ID_COMPARE);
                if (Text(session, ID_TRANSMITTED_TEXT) == shown) {
                    return true;
                }
-               bench::PumpFor(COMPARE_RETRY_MS);
+               drive::PumpFor(COMPARE_RETRY_MS);
                return false;
            }) ||
            Fail("box 101 never showed what the trainer sent");
 }
 
 bool SelectionIs(const Session& session, int id, const EditSelection& want) {
-    const bench::Selection got = bench::GetEditSelection(Control(session, id));
+    const drive::Selection got = drive::GetEditSelection(Control(session, id));
     return got.start == static_cast<DWORD>(want.start) && got.end == static_cast<DWORD>(want.end);
 }
 
@@ -186,7 +186,7 @@ bool ResultRight(const Session& session, int32_t matchedCount) {
 }
 
 bool Capture(const Session& session, const std::string& bmpPath) {
-    bench::PumpFor(SETTLE_MS);
+    drive::PumpFor(SETTLE_MS);
     RECT area{};
     GetWindowRect(session.window, &area);
     return CaptureScreenArea(area, bmpPath) || Fail("the picture could not be written");
@@ -208,7 +208,7 @@ bool PlaySession(const Session& session, const std::string& bmpPath) {
 }
 
 // Closes a program as its close box would, forcing it only when it does not go.
-bool Close(bench::Process& process, HWND window, const char* name) {
+bool Close(drive::Process& process, HWND window, const char* name) {
     if (process.handle == nullptr) {
         return true; // never started
     }
@@ -216,8 +216,8 @@ bool Close(bench::Process& process, HWND window, const char* name) {
         PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     }
     DWORD exitCode = FAILED;
-    const bool exited = bench::WaitExit(process, EXIT_WAIT_MS, &exitCode);
-    bench::KillProcess(process);
+    const bool exited = drive::WaitExit(process, EXIT_WAIT_MS, &exitCode);
+    drive::KillProcess(process);
     if (!exited || exitCode != SUCCEEDED) {
         std::fprintf(stderr, "sorvane_snapshot: %s %s (exit code %lu)\n", name,
                      exited ? "ended badly" : "had to be forced", exitCode);
@@ -243,8 +243,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: sorvane_snapshot SORVANE_EXE TRAINER_EXE OUTPUT_BMP\n");
         return FAILED;
     }
-    const int result = Run(bench::ToWindowsPath(argv[1]), bench::ToWindowsPath(argv[2]),
-                           bench::ToWindowsPath(argv[3]));
+    const int result = Run(drive::ToWindowsPath(argv[1]), drive::ToWindowsPath(argv[2]),
+                           drive::ToWindowsPath(argv[3]));
     std::fflush(stdout);
     return result;
 }

@@ -35,7 +35,7 @@ TEST_F(SorvaneWithTrainer, StopSendsExactlyOneStopMessage) {
     const standin::MessageCounts counts = standin::QueryCounts(trainer.frame);
     EXPECT_EQ(counts.starts, 0);
     EXPECT_EQ(counts.stops, 1);
-    EXPECT_EQ(bench::FindMessageBox(ProcessId()), nullptr);
+    EXPECT_EQ(drive::FindMessageBox(ProcessId()), nullptr);
 }
 
 TEST_F(SorvaneWithTrainer, BeginWithoutTheTrainerShowsTheBoxSendsNothingThenFocusesTheTypedBox) {
@@ -49,13 +49,13 @@ TEST_F(SorvaneWithTrainer, BeginWithoutTheTrainerShowsTheBoxSendsNothingThenFocu
 
     PostClick(ID_BEGIN);
     HWND box = nullptr;
-    ASSERT_TRUE(bench::WaitFor([&] { return (box = bench::FindMessageBox(ProcessId())); }));
-    EXPECT_EQ(bench::WindowText(GetDlgItem(box, MESSAGE_BOX_TEXT_ID)),
+    ASSERT_TRUE(drive::WaitFor([&] { return (box = drive::FindMessageBox(ProcessId())); }));
+    EXPECT_EQ(drive::WindowText(GetDlgItem(box, MESSAGE_BOX_TEXT_ID)),
               "Koch Method CW Trainer Is Not Running");
     EXPECT_EQ(Text(ID_TYPED_TEXT), "");
     EXPECT_EQ(Text(ID_STATUS_LINE), "");
     EXPECT_EQ(Text(ID_TRANSMITTED_TEXT), "");
-    ASSERT_TRUE(bench::DismissMessageBox(box));
+    ASSERT_TRUE(drive::DismissMessageBox(box));
     EXPECT_TRUE(WaitFocus(ID_TYPED_TEXT));
     const standin::MessageCounts counts = standin::QueryCounts(lookalike.frame);
     EXPECT_EQ(counts.starts, 0);
@@ -78,12 +78,12 @@ TEST_F(SorvaneWithTrainer, StopWithoutTheTrainerShowsOnlyTheBox) {
 TEST_F(SorvaneWithTrainer, ASecondBeginWhileTheBoxIsOpenOpensASecondBox) {
     ASSERT_TRUE(StartSorvane());
     PostClick(ID_BEGIN);
-    ASSERT_TRUE(bench::WaitFor([&] { return bench::CountMessageBoxes(ProcessId()) == 1; }));
+    ASSERT_TRUE(drive::WaitFor([&] { return drive::CountMessageBoxes(ProcessId()) == 1; }));
     PostClick(ID_BEGIN);
-    EXPECT_TRUE(bench::WaitFor([&] { return bench::CountMessageBoxes(ProcessId()) == 2; }));
+    EXPECT_TRUE(drive::WaitFor([&] { return drive::CountMessageBoxes(ProcessId()) == 2; }));
     ASSERT_TRUE(DismissNotRunningBox());
     ASSERT_TRUE(DismissNotRunningBox());
-    EXPECT_EQ(bench::CountMessageBoxes(ProcessId()), 0);
+    EXPECT_EQ(drive::CountMessageBoxes(ProcessId()), 0);
     EXPECT_TRUE(WaitFocus(ID_TYPED_TEXT));
 }
 
@@ -91,10 +91,10 @@ TEST_F(SorvaneWithTrainer, QuitWhileTheBoxIsOpenEndsCleanlyOnceTheBoxIsDismissed
     ASSERT_TRUE(StartSorvane());
     PostClick(ID_BEGIN);
     HWND box = nullptr;
-    ASSERT_TRUE(bench::WaitFor([&] { return (box = bench::FindMessageBox(ProcessId())); }));
+    ASSERT_TRUE(drive::WaitFor([&] { return (box = drive::FindMessageBox(ProcessId())); }));
     PostClick(ID_QUIT);
-    EXPECT_TRUE(bench::WaitFor([&] { return !IsWindow(Window()); }));
-    ASSERT_TRUE(bench::DismissMessageBox(box));
+    EXPECT_TRUE(drive::WaitFor([&] { return !IsWindow(Window()); }));
+    ASSERT_TRUE(drive::DismissMessageBox(box));
     DWORD exitCode = 1;
     ASSERT_TRUE(WaitSorvaneExit(&exitCode));
     EXPECT_EQ(exitCode, 0u);

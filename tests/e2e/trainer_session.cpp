@@ -9,7 +9,7 @@ namespace {
 
 constexpr DWORD COMPARE_RETRY_MS = 50;
 
-void ExpectSelection(const bench::Selection& got, const EditSelection& want, const char* box) {
+void ExpectSelection(const drive::Selection& got, const EditSelection& want, const char* box) {
     if (want.start < 0) {
         // EM_SETSEL(-1, -1) leaves an empty selection at the caret.
         EXPECT_EQ(got.start, got.end) << box << " keeps a selection";
@@ -38,13 +38,13 @@ void SorvaneWithTrainer::StopTrainer(standin::Standin& trainer) {
 }
 
 bool SorvaneWithTrainer::CompareUntilShown(const std::string& expected, DWORD timeoutMs) {
-    return bench::WaitFor(
+    return drive::WaitFor(
         [&] {
             SendClick(ID_COMPARE);
             if (Text(ID_TRANSMITTED_TEXT) == expected) {
                 return true;
             }
-            bench::PumpFor(COMPARE_RETRY_MS);
+            drive::PumpFor(COMPARE_RETRY_MS);
             return false;
         },
         timeoutMs);
@@ -60,8 +60,8 @@ void SorvaneWithTrainer::ExpectResultRight() {
 
 bool SorvaneWithTrainer::DismissNotRunningBox() {
     HWND box = nullptr;
-    bench::WaitFor([&] { return (box = bench::FindMessageBox(ProcessId())) != nullptr; });
-    return box != nullptr && bench::DismissMessageBox(box);
+    drive::WaitFor([&] { return (box = drive::FindMessageBox(ProcessId())) != nullptr; });
+    return box != nullptr && drive::DismissMessageBox(box);
 }
 
 std::string SorvaneWithTrainer::TempFolder(const std::string& name) {

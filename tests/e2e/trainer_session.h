@@ -1,4 +1,4 @@
-// The end-to-end bench with a stand-in trainer beside Sorvane: start it, feed it
+// End-to-end cases with a stand-in trainer beside Sorvane: start it, feed it
 // text, and check a comparison the way a tester would: the window is right when
 // the status line and both selections are what CompareTexts gives for the two
 // texts read back from the boxes.

@@ -65,7 +65,7 @@ bool SameTextIgnoringCase(const std::string& a, const std::string& b) {
 }
 
 RECT UnitsRect(int x, int y, int width, int height) {
-    return bench::DialogUnitsToPixels(RECT{x, y, x + width, y + height});
+    return drive::DialogUnitsToPixels(RECT{x, y, x + width, y + height});
 }
 
 ::testing::AssertionResult SameRect(const RECT& actual, const RECT& expected) {
@@ -91,7 +91,7 @@ std::vector<HWND> ChildrenInOrder(HWND parent) {
 
 TEST_F(SorvaneSession, CaptionIsExact) {
     ASSERT_TRUE(StartSorvane());
-    EXPECT_EQ(bench::WindowText(Window()),
+    EXPECT_EQ(drive::WindowText(Window()),
               "Sorvane v1.13 by Vantrel - for Brenlow Koch Method CW Trainer v9.1.6");
 }
 
@@ -146,9 +146,9 @@ TEST_F(SorvaneSession, EachControlHasItsClassCaptionAndStyles) {
         SCOPED_TRACE(expected.id);
         HWND control = Control(expected.id);
         ASSERT_NE(control, nullptr);
-        EXPECT_TRUE(SameTextIgnoringCase(bench::ClassName(control), expected.className))
-            << bench::ClassName(control);
-        EXPECT_EQ(bench::WindowText(control), expected.caption);
+        EXPECT_TRUE(SameTextIgnoringCase(drive::ClassName(control), expected.className))
+            << drive::ClassName(control);
+        EXPECT_EQ(drive::WindowText(control), expected.caption);
         EXPECT_EQ(GetWindowLongA(control, GWL_STYLE), expected.style)
             << std::hex << GetWindowLongA(control, GWL_STYLE);
         EXPECT_EQ(GetWindowLongA(control, GWL_EXSTYLE), expected.exStyle)
@@ -160,7 +160,7 @@ TEST_F(SorvaneSession, EachControlSitsAtItsMappedRectangle) {
     ASSERT_TRUE(StartSorvane());
     for (const ExpectedControl& expected : CONTROLS) {
         SCOPED_TRACE(expected.id);
-        EXPECT_TRUE(SameRect(bench::ChildRectInParent(Control(expected.id)),
+        EXPECT_TRUE(SameRect(drive::ChildRectInParent(Control(expected.id)),
                              UnitsRect(expected.x, expected.y, expected.width, expected.height)));
     }
 }

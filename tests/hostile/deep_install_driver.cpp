@@ -4,7 +4,7 @@
 // it started, or nothing did, and never the decoy planted in PARENT. Then
 // closes Sorvane. Exits 0 when everything held, 1 otherwise, and says why.
 // Usage: deep_install_driver FOLDER PARENT   (Windows paths)
-#include "bench_util.h"
+#include "drive.h"
 #include "launch_decoy.h"
 #include "main_window.h"
 #include "standin_protocol.h"
@@ -30,7 +30,7 @@ bool Check(bool held, const char* what) {
 
 // The trainer, if one started, is the one beside Sorvane; it is ended here.
 bool RightTrainerOrNothing(const std::string& folder) {
-    HWND trainer = bench::WaitTopWindow(0, STANDIN_CAPTION, LAUNCH_LOOK_MS);
+    HWND trainer = drive::WaitTopWindow(0, STANDIN_CAPTION, LAUNCH_LOOK_MS);
     if (trainer == nullptr) {
         std::printf("Run started nothing\n");
         return true;
@@ -40,24 +40,24 @@ bool RightTrainerOrNothing(const std::string& folder) {
         std::string(STANDIN_LOG_PATH_KEY) + folder + "\\" + STANDIN_INSTALLED_NAME;
     DWORD trainerId = 0;
     GetWindowThreadProcessId(trainer, &trainerId);
-    bench::KillProcessById(trainerId);
+    drive::KillProcessById(trainerId);
     std::printf("Run started the trainer beside Sorvane\n");
     return Check(log.find(expected) != std::string::npos, "another trainer started");
 }
 
 int Drive(const std::string& folder, const std::string& parent) {
-    HWND window = bench::WaitTopWindow(0, MAIN_DIALOG_CAPTION, SORVANE_WAIT_MS);
+    HWND window = drive::WaitTopWindow(0, MAIN_DIALOG_CAPTION, SORVANE_WAIT_MS);
     if (!Check(window != nullptr, "Sorvane's window did not appear")) {
         return BROKEN;
     }
     DWORD sorvaneId = 0;
     GetWindowThreadProcessId(window, &sorvaneId);
-    bench::SendClick(window, ID_RUN);
+    drive::SendClick(window, ID_RUN);
     bool held = RightTrainerOrNothing(folder);
-    bench::PumpFor(LAUNCH_LOOK_MS);
+    drive::PumpFor(LAUNCH_LOOK_MS);
     held = Check(!testfiles::Exists(parent + "\\" + DECOY_MARKER_NAME), "the decoy ran") && held;
-    held = Check(bench::FindMessageBox(sorvaneId) == nullptr, "a message box opened") && held;
-    held = Check(bench::Answers(window), "Sorvane stopped answering") && held;
+    held = Check(drive::FindMessageBox(sorvaneId) == nullptr, "a message box opened") && held;
+    held = Check(drive::Answers(window), "Sorvane stopped answering") && held;
     PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     return held ? HELD : BROKEN;
 }

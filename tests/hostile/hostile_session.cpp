@@ -8,5 +8,5 @@ std::string PracticeText(size_t length, uint32_t seed) {
 }
 
 std::string StandinText(HWND frame) {
-    return bench::WindowText(FindWindowExA(frame, nullptr, STANDIN_TEXT_CLASS, nullptr));
+    return drive::WindowText(FindWindowExA(frame, nullptr, STANDIN_TEXT_CLASS, nullptr));
 }

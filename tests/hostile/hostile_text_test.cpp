@@ -84,7 +84,7 @@ TEST_F(SorvaneWithTrainer, TextReplacedEvery10MsComparesRightAtRandomMoments) {
     for (int press = 0; press < RANDOM_PRESSES; ++press) {
         SCOPED_TRACE(press);
         SetText(ID_TYPED_TEXT, typed);
-        bench::PumpFor(pause(random));
+        drive::PumpFor(pause(random));
         SendClick(ID_COMPARE);
         const std::string transmitted = Text(ID_TRANSMITTED_TEXT);
         EXPECT_LE(transmitted.size(), READ_LIMIT);
@@ -93,7 +93,7 @@ TEST_F(SorvaneWithTrainer, TextReplacedEvery10MsComparesRightAtRandomMoments) {
     }
     // The box followed the trainer from press to press.
     EXPECT_GT(shown.size(), 1u);
-    EXPECT_TRUE(bench::Answers(Window()));
+    EXPECT_TRUE(drive::Answers(Window()));
 }
 
 } // namespace

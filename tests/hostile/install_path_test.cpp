@@ -30,7 +30,7 @@ class SorvaneInstalled : public SorvaneWithTrainer {
             return {};
         }
         const std::string parent = spaced.substr(0, spaced.rfind('\\'));
-        const std::string decoy = bench::PathFromEnvironment(DECOY_VARIABLE);
+        const std::string decoy = drive::PathFromEnvironment(DECOY_VARIABLE);
         return testfiles::CopyTo(decoy, parent + "\\" + DECOY_NAME) ? parent : std::string();
     }
 
@@ -42,7 +42,7 @@ class SorvaneInstalled : public SorvaneWithTrainer {
     // After Run: the trainer beside Sorvane started, or nothing did.
     void ExpectRightTrainerOrNothing(const std::string& folder, const std::string& parent,
                                      bool mustStart) {
-        HWND trainer = bench::WaitTopWindow(0, TRAINER_CAPTION, LAUNCH_LOOK_MS);
+        HWND trainer = drive::WaitTopWindow(0, TRAINER_CAPTION, LAUNCH_LOOK_MS);
         if (trainer != nullptr || mustStart) {
             ASSERT_NE(trainer, nullptr);
             const std::string log =
@@ -50,10 +50,10 @@ class SorvaneInstalled : public SorvaneWithTrainer {
             EXPECT_EQ(standin::LogValue(log, STANDIN_LOG_PATH_KEY),
                       folder + "\\" + STANDIN_INSTALLED_NAME);
         }
-        bench::PumpFor(LAUNCH_LOOK_MS);
+        drive::PumpFor(LAUNCH_LOOK_MS);
         EXPECT_FALSE(testfiles::Exists(parent + "\\" + DECOY_MARKER_NAME));
-        EXPECT_EQ(bench::FindMessageBox(ProcessId()), nullptr);
-        EXPECT_TRUE(bench::Answers(Window()));
+        EXPECT_EQ(drive::FindMessageBox(ProcessId()), nullptr);
+        EXPECT_TRUE(drive::Answers(Window()));
     }
 };
 

@@ -72,7 +72,7 @@ TEST_F(SorvaneWithTrainer, AFirstMismatchBeyond16BitPositionsIsCountedAndSelecte
         ASSERT_TRUE(CompareUntilShown(transmitted, LONG_TEXT_WAIT_MS));
 
         EXPECT_EQ(Text(ID_STATUS_LINE), FormatMatchLine(static_cast<int32_t>(row.wrongCharacter)));
-        const bench::Selection selection = Selection(ID_TYPED_TEXT);
+        const drive::Selection selection = Selection(ID_TYPED_TEXT);
         EXPECT_GT(selection.start, row.wrongAtLeast);
         EXPECT_EQ(selection.end, selection.start + 1);
         EXPECT_EQ(Text(ID_TYPED_TEXT).substr(selection.start, 1), std::string(1, WRONG_CHARACTER));

@@ -46,7 +46,7 @@ TEST_F(SorvaneWithTrainer, ABurstOfComparesAndErasesEndsRightAndTheProgramStillA
     EXPECT_EQ(Text(ID_TRANSMITTED_TEXT), text);
     EXPECT_EQ(Text(ID_STATUS_LINE), FormatMatchLine(static_cast<int32_t>(NonBlankCount(text))));
     ExpectResultRight();
-    EXPECT_TRUE(bench::Answers(Window()));
+    EXPECT_TRUE(drive::Answers(Window()));
 }
 
 // Each press moves the clearing on: the notice stays through twenty presses
@@ -62,7 +62,7 @@ TEST_F(SorvaneWithTrainer, TwentyRunPressesKeepTheNoticeUntilTwoSecondsAfterTheL
         }
         SendClick(ID_RUN);
         EXPECT_EQ(Text(ID_STATUS_LINE), RUNNING_NOTICE);
-        bench::PumpFor(RUN_PRESS_INTERVAL_MS);
+        drive::PumpFor(RUN_PRESS_INTERVAL_MS);
     }
     const DWORD lastPress = GetTickCount() - RUN_PRESS_INTERVAL_MS;
     ASSERT_TRUE(WaitText(ID_STATUS_LINE, "", CLEAR_LATEST_MS));
@@ -70,8 +70,8 @@ TEST_F(SorvaneWithTrainer, TwentyRunPressesKeepTheNoticeUntilTwoSecondsAfterTheL
     EXPECT_GE(cleared, CLEAR_EARLIEST_MS);
     EXPECT_LE(cleared, CLEAR_LATEST_MS + RUN_PRESS_INTERVAL_MS);
     // Run with the trainer running starts nothing.
-    EXPECT_EQ(bench::CountMessageBoxes(ProcessId()), 0);
-    EXPECT_TRUE(bench::Answers(Window()));
+    EXPECT_EQ(drive::CountMessageBoxes(ProcessId()), 0);
+    EXPECT_TRUE(drive::Answers(Window()));
 }
 
 } // namespace

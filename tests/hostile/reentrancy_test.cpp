@@ -15,25 +15,25 @@ constexpr char LATE_TEXT[] = "LATE START";
 TEST_F(SorvaneWithTrainer, TheRefreshKeepsRunningWhileTwoNotRunningBoxesAreOpen) {
     ASSERT_TRUE(StartSorvane());
     PostClick(ID_BEGIN);
-    ASSERT_TRUE(bench::WaitFor([&] { return bench::CountMessageBoxes(ProcessId()) == 1; }));
+    ASSERT_TRUE(drive::WaitFor([&] { return drive::CountMessageBoxes(ProcessId()) == 1; }));
     PostClick(ID_BEGIN);
-    ASSERT_TRUE(bench::WaitFor([&] { return bench::CountMessageBoxes(ProcessId()) == 2; }));
+    ASSERT_TRUE(drive::WaitFor([&] { return drive::CountMessageBoxes(ProcessId()) == 2; }));
 
     const standin::Standin trainer = StartTrainer(std::string("--text \"") + LATE_TEXT + "\"");
     ASSERT_NE(trainer.frame, nullptr);
     SetText(ID_TYPED_TEXT, "late stars");
     ASSERT_TRUE(CompareUntilShown(LATE_TEXT));
-    EXPECT_EQ(bench::CountMessageBoxes(ProcessId()), 2);
+    EXPECT_EQ(drive::CountMessageBoxes(ProcessId()), 2);
 
     ASSERT_TRUE(DismissNotRunningBox());
     ASSERT_TRUE(DismissNotRunningBox());
-    EXPECT_EQ(bench::CountMessageBoxes(ProcessId()), 0);
+    EXPECT_EQ(drive::CountMessageBoxes(ProcessId()), 0);
     EXPECT_TRUE(WaitFocus(ID_TYPED_TEXT));
     SendClick(ID_COMPARE);
     EXPECT_EQ(Text(ID_TRANSMITTED_TEXT), LATE_TEXT);
     EXPECT_EQ(Text(ID_STATUS_LINE), " 8 characters match to first error");
     ExpectResultRight();
-    EXPECT_TRUE(bench::Answers(Window()));
+    EXPECT_TRUE(drive::Answers(Window()));
 }
 
 } // namespace

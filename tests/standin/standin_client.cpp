@@ -10,20 +10,20 @@ constexpr WORD UNANSWERED = 0xFFFF;
 } // namespace
 
 std::string StandinPath() {
-    return bench::PathFromEnvironment(PATH_VARIABLE);
+    return drive::PathFromEnvironment(PATH_VARIABLE);
 }
 
 Standin StartStandin(const std::string& arguments, const std::string& caption) {
     Standin standin;
-    standin.process = bench::StartProcess(StandinPath(), arguments);
+    standin.process = drive::StartProcess(StandinPath(), arguments);
     if (standin.process.id != 0) {
-        standin.frame = bench::WaitTopWindow(standin.process.id, caption);
+        standin.frame = drive::WaitTopWindow(standin.process.id, caption);
     }
     return standin;
 }
 
 void StopStandin(Standin& standin) {
-    bench::KillProcess(standin.process);
+    drive::KillProcess(standin.process);
     standin.frame = nullptr;
 }
 

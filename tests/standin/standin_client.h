@@ -2,7 +2,7 @@
 // it: start and stop it, read its counters, replace its text, list its children.
 #pragma once
 
-#include "bench_util.h"
+#include "drive.h"
 #include "standin_protocol.h"
 
 #include <windows.h>
@@ -16,7 +16,7 @@ namespace standin {
 constexpr char PATH_VARIABLE[] = "STANDIN_TRAINER_EXE";
 
 struct Standin {
-    bench::Process process;
+    drive::Process process;
     HWND frame = nullptr;
 };
 

@@ -53,9 +53,9 @@ TEST_F(StandinTrainer, ShowsTheTrainerCaptionAndADirectTextChild) {
     ASSERT_NE(trainer.frame, nullptr);
     HWND child = OnlyChild(trainer.frame);
     ASSERT_NE(child, nullptr);
-    EXPECT_EQ(bench::ClassName(child), STANDIN_TEXT_CLASS);
-    EXPECT_EQ(bench::WindowText(child), "HELLO");
-    EXPECT_EQ(bench::WindowText(trainer.frame), STANDIN_CAPTION);
+    EXPECT_EQ(drive::ClassName(child), STANDIN_TEXT_CLASS);
+    EXPECT_EQ(drive::WindowText(child), "HELLO");
+    EXPECT_EQ(drive::WindowText(trainer.frame), STANDIN_CAPTION);
 }
 
 // Like the platform's controls: at most count - 1 bytes, then a NUL, and the
@@ -78,16 +78,16 @@ TEST_F(StandinTrainer, StartSendsPracticeCopyAndStopHaltsIt) {
     trainer = standin::StartStandin("--pace-ms " + std::to_string(FAST_PACE_MS));
     HWND child = OnlyChild(trainer.frame);
     ASSERT_NE(child, nullptr);
-    EXPECT_EQ(bench::WindowText(child), "");
+    EXPECT_EQ(drive::WindowText(child), "");
     SendMessageA(trainer.frame, STANDIN_MSG_START, 0, 0);
     EXPECT_TRUE(standin::QuerySending(trainer.frame));
     EXPECT_TRUE(
-        bench::WaitFor([&] { return bench::WindowText(child).size() >= SENT_LENGTH_WANTED; }));
+        drive::WaitFor([&] { return drive::WindowText(child).size() >= SENT_LENGTH_WANTED; }));
     SendMessageA(trainer.frame, STANDIN_MSG_STOP, 0, 0);
     EXPECT_FALSE(standin::QuerySending(trainer.frame));
-    const std::string stopped = bench::WindowText(child);
-    bench::PumpFor(SETTLE_MS);
-    EXPECT_EQ(bench::WindowText(child), stopped);
+    const std::string stopped = drive::WindowText(child);
+    drive::PumpFor(SETTLE_MS);
+    EXPECT_EQ(drive::WindowText(child), stopped);
     EXPECT_EQ(stopped[FIRST_GAP_INDEX], ' ');
     EXPECT_EQ(stopped.substr(FIRST_LINE_BREAK_INDEX, 2), "\r\n");
     const standin::MessageCounts counts = standin::QueryCounts(trainer.frame);
@@ -111,30 +111,30 @@ TEST_F(StandinTrainer, LookAlikeLayoutsHaveTheirOwnClasses) {
     trainer = standin::StartStandin("--prefix-class --text P");
     HWND child = OnlyChild(trainer.frame);
     ASSERT_NE(child, nullptr);
-    EXPECT_EQ(bench::ClassName(child), STANDIN_PREFIX_CLASS);
+    EXPECT_EQ(drive::ClassName(child), STANDIN_PREFIX_CLASS);
     standin::StopStandin(trainer);
 
     trainer = standin::StartStandin("--case-class --text C");
     child = OnlyChild(trainer.frame);
     ASSERT_NE(child, nullptr);
-    EXPECT_EQ(bench::ClassName(child), STANDIN_CASE_CLASS);
+    EXPECT_EQ(drive::ClassName(child), STANDIN_CASE_CLASS);
     standin::StopStandin(trainer);
 
     trainer = standin::StartStandin("--nested-child --text N");
     HWND panel = OnlyChild(trainer.frame);
     ASSERT_NE(panel, nullptr);
-    EXPECT_EQ(bench::ClassName(panel), STANDIN_PANEL_CLASS);
+    EXPECT_EQ(drive::ClassName(panel), STANDIN_PANEL_CLASS);
     HWND nested = OnlyChild(panel);
     ASSERT_NE(nested, nullptr);
-    EXPECT_EQ(bench::ClassName(nested), STANDIN_TEXT_CLASS);
-    EXPECT_EQ(bench::WindowText(nested), "N");
+    EXPECT_EQ(drive::ClassName(nested), STANDIN_TEXT_CLASS);
+    EXPECT_EQ(drive::WindowText(nested), "N");
 }
 
 TEST_F(StandinTrainer, TwoChildrenHoldTheirOwnTexts) {
     trainer = standin::StartStandin("--two-children --text FIRST --second-text SECOND");
     const std::vector<HWND> children = standin::DirectChildren(trainer.frame);
     ASSERT_EQ(children.size(), 2u);
-    std::vector<std::string> texts{bench::WindowText(children[0]), bench::WindowText(children[1])};
+    std::vector<std::string> texts{drive::WindowText(children[0]), drive::WindowText(children[1])};
     std::sort(texts.begin(), texts.end());
     EXPECT_EQ(texts[0], "FIRST");
     EXPECT_EQ(texts[1], "SECOND");
@@ -145,14 +145,14 @@ TEST_F(StandinTrainer, CloseBoxEndsItWithExitCodeZero) {
     ASSERT_NE(trainer.frame, nullptr);
     PostMessageA(trainer.frame, WM_SYSCOMMAND, SC_CLOSE, 0);
     DWORD exitCode = 1;
-    EXPECT_TRUE(bench::WaitExit(trainer.process, EXIT_WAIT_MS, &exitCode));
+    EXPECT_TRUE(drive::WaitExit(trainer.process, EXIT_WAIT_MS, &exitCode));
     EXPECT_EQ(exitCode, 0u);
 }
 
 TEST_F(StandinTrainer, TimeLimitEndsIt) {
     trainer = standin::StartStandin("--exit-after-ms " + std::to_string(SHORT_EXIT_AFTER_MS));
     ASSERT_NE(trainer.frame, nullptr);
-    EXPECT_TRUE(bench::WaitExit(trainer.process, EXIT_WAIT_MS, nullptr));
+    EXPECT_TRUE(drive::WaitExit(trainer.process, EXIT_WAIT_MS, nullptr));
 }
 
 TEST_F(StandinTrainer, BareStartLogsItsDirectoryAndPathBesideItself) {
@@ -160,8 +160,8 @@ TEST_F(StandinTrainer, BareStartLogsItsDirectoryAndPathBesideItself) {
     ASSERT_FALSE(folder.empty());
     const std::string exe = folder + "\\" + STANDIN_INSTALLED_NAME;
     ASSERT_TRUE(testfiles::CopyTo(standin::StandinPath(), exe));
-    trainer.process = bench::StartProcess(exe, "", "C:\\");
-    trainer.frame = bench::WaitTopWindow(trainer.process.id, STANDIN_CAPTION);
+    trainer.process = drive::StartProcess(exe, "", "C:\\");
+    trainer.frame = drive::WaitTopWindow(trainer.process.id, STANDIN_CAPTION);
     ASSERT_NE(trainer.frame, nullptr);
     const std::string log = testfiles::ReadBytes(folder + "\\" + STANDIN_INSTALLED_LOG_NAME);
     EXPECT_NE(log.find(std::string(STANDIN_LOG_DIRECTORY_KEY) + "C:\\\r\n"), std::string::npos)
@@ -179,7 +179,7 @@ TEST_F(StandinTrainer, TextFileGivesTheInitialTextByteForByte) {
     HWND child = OnlyChild(trainer.frame);
     ASSERT_NE(child, nullptr);
     EXPECT_EQ(SendMessageA(child, WM_GETTEXTLENGTH, 0, 0), static_cast<LRESULT>(bytes.size()));
-    EXPECT_EQ(bench::WindowText(child), bytes);
+    EXPECT_EQ(drive::WindowText(child), bytes);
 }
 
 TEST_F(StandinTrainer, ReplacingEveryFewMillisecondsChangesTheText) {
@@ -187,7 +187,7 @@ TEST_F(StandinTrainer, ReplacingEveryFewMillisecondsChangesTheText) {
                                     std::to_string(SHORT_REPLACE_MS));
     HWND child = OnlyChild(trainer.frame);
     ASSERT_NE(child, nullptr);
-    EXPECT_TRUE(bench::WaitFor([&] { return bench::WindowText(child) != "FIXED"; }));
-    const std::string first = bench::WindowText(child);
-    EXPECT_TRUE(bench::WaitFor([&] { return bench::WindowText(child) != first; }));
+    EXPECT_TRUE(drive::WaitFor([&] { return drive::WindowText(child) != "FIXED"; }));
+    const std::string first = drive::WindowText(child);
+    EXPECT_TRUE(drive::WaitFor([&] { return drive::WindowText(child) != first; }));
 }

@@ -24,7 +24,7 @@ struct BoxFacts {
 
 BOOL CALLBACK CollectBoxChild(HWND child, LPARAM lParam) {
     auto* facts = reinterpret_cast<BoxFacts*>(lParam);
-    const std::string className = bench::ClassName(child);
+    const std::string className = drive::ClassName(child);
     if (className == BUTTON_CLASS && IsWindowVisible(child)) {
         facts->buttonIds.push_back(GetDlgCtrlID(child));
     } else if (className == STATIC_CLASS) {
@@ -34,8 +34,8 @@ BOOL CALLBACK CollectBoxChild(HWND child, LPARAM lParam) {
             // has the same handle on both sides.
             const HICON icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
             facts->stopIcon = facts->stopIcon || icon == LoadIconA(nullptr, IDI_HAND);
-        } else if (!bench::WindowText(child).empty()) {
-            facts->text = bench::WindowText(child);
+        } else if (!drive::WindowText(child).empty()) {
+            facts->text = drive::WindowText(child);
         }
     }
     return TRUE;
@@ -51,8 +51,8 @@ BoxFacts LookAtBox(HWND box) {
 
 HWND WaitOwnBox() {
     HWND box = nullptr;
-    bench::WaitFor([&] {
-        box = bench::FindMessageBox(GetCurrentProcessId(), BOX_CAPTION);
+    drive::WaitFor([&] {
+        box = drive::FindMessageBox(GetCurrentProcessId(), BOX_CAPTION);
         return box != nullptr;
     });
     return box;
@@ -73,7 +73,7 @@ TEST_F(TrainerLinkTest, StartAndStopArriveExactlyOnceEach) {
     EXPECT_EQ(counts.starts, 1);
     EXPECT_EQ(counts.stops, 1);
     EXPECT_FALSE(standin::QuerySending(trainer.frame));
-    EXPECT_EQ(bench::CountMessageBoxes(GetCurrentProcessId()), 0);
+    EXPECT_EQ(drive::CountMessageBoxes(GetCurrentProcessId()), 0);
 }
 
 // The command is sent, not posted: when it returns, the trainer has handled it,
@@ -115,20 +115,20 @@ TEST_F(TrainerLinkTest, WithoutTheTrainerEachCallShowsTheNotRunningBoxAndSendsNo
     for (int call = 0; call < CALLS_MADE; ++call) {
         HWND box = WaitOwnBox();
         ASSERT_NE(box, nullptr) << "no box for call " << call;
-        bench::PumpFor(BOX_LOOK_MS);
-        EXPECT_EQ(bench::CountMessageBoxes(GetCurrentProcessId(), BOX_CAPTION), 1);
-        EXPECT_EQ(bench::ClassName(box), bench::MESSAGE_BOX_CLASS);
+        drive::PumpFor(BOX_LOOK_MS);
+        EXPECT_EQ(drive::CountMessageBoxes(GetCurrentProcessId(), BOX_CAPTION), 1);
+        EXPECT_EQ(drive::ClassName(box), drive::MESSAGE_BOX_CLASS);
         const BoxFacts facts = LookAtBox(box);
         EXPECT_EQ(facts.text, BOX_TEXT);
         EXPECT_EQ(facts.buttonIds, std::vector<int>{IDOK});
         EXPECT_TRUE(facts.stopIcon);
         EXPECT_TRUE(facts.topmost);
         EXPECT_EQ(facts.owner, nullptr);
-        ASSERT_TRUE(bench::DismissMessageBox(box));
+        ASSERT_TRUE(drive::DismissMessageBox(box));
     }
     EXPECT_EQ(WaitForSingleObject(caller, LINK_CALL_TIMEOUT_MS), WAIT_OBJECT_0);
     CloseHandle(caller);
-    EXPECT_EQ(bench::CountMessageBoxes(GetCurrentProcessId(), BOX_CAPTION), 0);
+    EXPECT_EQ(drive::CountMessageBoxes(GetCurrentProcessId(), BOX_CAPTION), 0);
     const standin::MessageCounts counts = standin::QueryCounts(other.frame);
     EXPECT_EQ(counts.starts, 0);
     EXPECT_EQ(counts.stops, 0);

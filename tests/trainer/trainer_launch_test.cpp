@@ -47,11 +47,11 @@ bool TakeValue(const std::string& line, const char* key, std::string* value) {
 ProbeResult RunProbe(const std::string& probe, const std::string& callerDirectory, int launches,
                      const std::string& outputFile) {
     ProbeResult result;
-    bench::Process process = bench::StartProcess(
+    drive::Process process = drive::StartProcess(
         probe, standin::Quoted(outputFile) + " " + std::to_string(launches), callerDirectory);
     DWORD exitCode = 1;
-    result.ran = bench::WaitExit(process, PROBE_WAIT_MS, &exitCode) && exitCode == 0;
-    bench::KillProcess(process);
+    result.ran = drive::WaitExit(process, PROBE_WAIT_MS, &exitCode) && exitCode == 0;
+    drive::KillProcess(process);
     std::istringstream lines(testfiles::ReadBytes(outputFile));
     for (std::string line, value; std::getline(lines, line);) {
         if (TakeValue(line, PROBE_PROCESS_KEY, &value)) {
@@ -94,8 +94,8 @@ class TrainerLaunchTest : public TrainerLinkTest {
   protected:
     void SetUp() override {
         TrainerLinkTest::SetUp();
-        probe = bench::PathFromEnvironment(PROBE_VARIABLE);
-        decoy = bench::PathFromEnvironment(DECOY_VARIABLE);
+        probe = drive::PathFromEnvironment(PROBE_VARIABLE);
+        decoy = drive::PathFromEnvironment(DECOY_VARIABLE);
         ASSERT_FALSE(probe.empty());
         ASSERT_FALSE(decoy.empty());
         root = TempFolder();
@@ -130,7 +130,7 @@ class TrainerLaunchTest : public TrainerLinkTest {
 };
 
 TEST_F(TrainerLaunchTest, ProgramDirectoryIsThisProgramsFolderWithABackslash) {
-    const std::string expected = bench::PathFromEnvironment(TEST_DIR_VARIABLE);
+    const std::string expected = drive::PathFromEnvironment(TEST_DIR_VARIABLE);
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(ProgramDirectory(), expected + "\\");
 }
@@ -163,7 +163,7 @@ TEST_F(TrainerLaunchTest, FromAFolderWithASpaceTheRightProgramStarts) {
     ASSERT_EQ(result.processIds.size(), 1u);
     const DWORD trainerId = result.processIds[0];
     ASSERT_NE(trainerId, 0u);
-    HWND trainer = bench::WaitTopWindow(trainerId, TRAINER_CAPTION);
+    HWND trainer = drive::WaitTopWindow(trainerId, TRAINER_CAPTION);
     ASSERT_NE(trainer, nullptr);
     EXPECT_TRUE(IsWindowVisible(trainer));
     EXPECT_FALSE(IsIconic(trainer));
@@ -171,7 +171,7 @@ TEST_F(TrainerLaunchTest, FromAFolderWithASpaceTheRightProgramStarts) {
     EXPECT_EQ(standin::LogValue(log, STANDIN_LOG_DIRECTORY_KEY), caller) << log;
     EXPECT_EQ(standin::LogValue(log, STANDIN_LOG_PATH_KEY), folder + "\\" + TRAINER_EXE_NAME)
         << log;
-    bench::PumpFor(DECOY_LOOK_MS);
+    drive::PumpFor(DECOY_LOOK_MS);
     EXPECT_FALSE(testfiles::Exists(root + "\\" + DECOY_MARKER_NAME));
 }
 
@@ -188,9 +188,9 @@ TEST_F(TrainerLaunchTest, AnUnquotedCommandLineWouldRunTheDecoy) {
     ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                caller.c_str(), &startup, &info));
     CloseHandle(info.hThread);
-    bench::Process started{info.hProcess, info.dwProcessId};
-    EXPECT_TRUE(bench::WaitExit(started, PROBE_WAIT_MS, nullptr));
-    bench::KillProcess(started);
+    drive::Process started{info.hProcess, info.dwProcessId};
+    EXPECT_TRUE(drive::WaitExit(started, PROBE_WAIT_MS, nullptr));
+    drive::KillProcess(started);
     EXPECT_TRUE(testfiles::Exists(root + "\\" + DECOY_MARKER_NAME));
     EXPECT_FALSE(testfiles::Exists(folder + "\\" + STANDIN_INSTALLED_LOG_NAME));
 }
@@ -206,7 +206,7 @@ TEST_F(TrainerLaunchTest, TheCallersErrorModeIsRestoredAfterTheLaunch) {
     ASSERT_EQ(result.processIds.size(), 1u);
     ASSERT_NE(result.processIds[0], 0u);
     EXPECT_EQ(result.errorMode, CALLERS_OWN_ERROR_MODE);
-    EXPECT_NE(bench::WaitTopWindow(result.processIds[0], TRAINER_CAPTION), nullptr);
+    EXPECT_NE(drive::WaitTopWindow(result.processIds[0], TRAINER_CAPTION), nullptr);
 
     const UINT before = SetErrorMode(0);
     ForgetNot(LaunchTrainer());
@@ -225,7 +225,7 @@ TEST_F(TrainerLaunchTest, WithTheExecutableMissingNothingStartsAndNothingShows) 
     const ProbeResult result = Probe(PrepareFolder(root + "\\" + DECOY_SPACED_FOLDER, false), 1);
     ASSERT_TRUE(result.ran);
     EXPECT_EQ(result.processIds, std::vector<DWORD>{0});
-    bench::PumpFor(DECOY_LOOK_MS);
+    drive::PumpFor(DECOY_LOOK_MS);
     EXPECT_EQ(VisibleTopWindows(), before);
     EXPECT_EQ(FindTrainerWindow(), nullptr);
 }
@@ -241,6 +241,6 @@ TEST_F(TrainerLaunchTest, TwoLaunchesInARowStartTwoProcesses) {
     EXPECT_NE(first, second);
     EXPECT_TRUE(IsRunning(first));
     EXPECT_TRUE(IsRunning(second));
-    EXPECT_NE(bench::WaitTopWindow(first, TRAINER_CAPTION), nullptr);
-    EXPECT_NE(bench::WaitTopWindow(second, TRAINER_CAPTION), nullptr);
+    EXPECT_NE(drive::WaitTopWindow(first, TRAINER_CAPTION), nullptr);
+    EXPECT_NE(drive::WaitTopWindow(second, TRAINER_CAPTION), nullptr);
 }

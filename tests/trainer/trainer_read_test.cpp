@@ -49,7 +49,7 @@ TEST_F(TrainerLinkTest, NoTrainerGivesTheEmptyTextEveryTimeAndNoBox) {
         ASSERT_TRUE(ReadWithin(&text));
         EXPECT_EQ(text, "");
     }
-    EXPECT_EQ(bench::CountMessageBoxes(GetCurrentProcessId()), 0);
+    EXPECT_EQ(drive::CountMessageBoxes(GetCurrentProcessId()), 0);
 }
 
 TEST_F(TrainerLinkTest, FindsTheTrainerAndReadsItsText) {
@@ -72,7 +72,7 @@ TEST_F(TrainerLinkTest, EveryReadSeesTheTrainerAsItIsNow) {
     ASSERT_TRUE(ReadWithin(&text));
     EXPECT_EQ(text, "TWO");
     StopTrainer(trainer);
-    ASSERT_TRUE(bench::WaitFor([] { return FindTrainerWindow() == nullptr; }));
+    ASSERT_TRUE(drive::WaitFor([] { return FindTrainerWindow() == nullptr; }));
     ASSERT_TRUE(ReadWithin(&text));
     EXPECT_EQ(text, "");
 }
@@ -123,8 +123,8 @@ TEST_F(TrainerLinkTest, WithTwoTextChildrenTheOneLaterInTheWalkSuppliesTheText) 
     ASSERT_NE(trainer.frame, nullptr);
     const std::vector<HWND> children = standin::DirectChildren(trainer.frame);
     ASSERT_EQ(children.size(), 2u);
-    const std::string earlier = bench::WindowText(children[0]);
-    const std::string later = bench::WindowText(children[1]);
+    const std::string earlier = drive::WindowText(children[0]);
+    const std::string later = drive::WindowText(children[1]);
     ASSERT_NE(earlier, later);
     std::string text;
     ASSERT_TRUE(ReadWithin(&text));
@@ -138,8 +138,8 @@ TEST_F(TrainerLinkTest, ANestedTextWindowIsNotFound) {
     ASSERT_NE(panel, nullptr);
     HWND nested = OnlyChild(panel);
     ASSERT_NE(nested, nullptr);
-    ASSERT_EQ(bench::ClassName(nested), TRAINER_TEXT_CLASS);
-    ASSERT_EQ(bench::WindowText(nested), "NESTED");
+    ASSERT_EQ(drive::ClassName(nested), TRAINER_TEXT_CLASS);
+    ASSERT_EQ(drive::WindowText(nested), "NESTED");
     std::string text = "unread";
     ASSERT_TRUE(ReadWithin(&text));
     EXPECT_EQ(text, "");
@@ -150,8 +150,8 @@ TEST_F(TrainerLinkTest, AClassThatOnlyStartsWithTheNameIsNotFound) {
     ASSERT_NE(trainer.frame, nullptr);
     HWND child = OnlyChild(trainer.frame);
     ASSERT_NE(child, nullptr);
-    ASSERT_EQ(bench::ClassName(child), STANDIN_PREFIX_CLASS);
-    ASSERT_EQ(bench::WindowText(child), "PREFIX");
+    ASSERT_EQ(drive::ClassName(child), STANDIN_PREFIX_CLASS);
+    ASSERT_EQ(drive::WindowText(child), "PREFIX");
     std::string text = "unread";
     ASSERT_TRUE(ReadWithin(&text));
     EXPECT_EQ(text, "");
@@ -162,8 +162,8 @@ TEST_F(TrainerLinkTest, AClassThatDiffersOnlyInCaseIsNotFound) {
     ASSERT_NE(trainer.frame, nullptr);
     HWND child = OnlyChild(trainer.frame);
     ASSERT_NE(child, nullptr);
-    ASSERT_EQ(bench::ClassName(child), STANDIN_CASE_CLASS);
-    ASSERT_EQ(bench::WindowText(child), "CASE");
+    ASSERT_EQ(drive::ClassName(child), STANDIN_CASE_CLASS);
+    ASSERT_EQ(drive::WindowText(child), "CASE");
     std::string text = "unread";
     ASSERT_TRUE(ReadWithin(&text));
     EXPECT_EQ(text, "");

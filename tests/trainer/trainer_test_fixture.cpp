@@ -9,7 +9,7 @@ void TrainerLinkTest::SetUp() {
 
 void TrainerLinkTest::TearDown() {
     for (DWORD processId : launched) {
-        bench::KillProcessById(processId);
+        drive::KillProcessById(processId);
     }
     for (standin::Standin& trainer : trainers) {
         standin::StopStandin(trainer);

@@ -1,9 +1,9 @@
-#include "bench_util.h"
+#include "drive.h"
 
 #include <cstdlib>
 #include <vector>
 
-namespace bench {
+namespace drive {
 
 namespace {
 
@@ -308,4 +308,4 @@ void PostChars(HWND window, const std::string& text) {
     }
 }
 
-} // namespace bench
+} // namespace drive

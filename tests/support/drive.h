@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-namespace bench {
+namespace drive {
 
 constexpr DWORD DEFAULT_WAIT_MS = 15000;
 constexpr DWORD POLL_INTERVAL_MS = 10;
@@ -111,4 +111,4 @@ void PostKey(HWND window, WPARAM virtualKey);
 // Posts each byte of `text` as a WM_CHAR to a window's queue.
 void PostChars(HWND window, const std::string& text);
 
-} // namespace bench
+} // namespace drive
