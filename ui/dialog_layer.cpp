@@ -131,10 +131,10 @@ HWND ControlAdd(HWND dialog, int id, const std::string& caption, int x, int y, i
     return control;
 }
 
-// Polls rather than blocks, so timer messages are picked up by the same loop.
-// The dialog's existence is also checked when the queue is empty: a message sent
-// from another thread is handled inside PeekMessageA and may destroy the dialog
-// without leaving anything in the queue.
+// Polls (Sleep(1) when the queue is empty) rather than blocking in GetMessageA,
+// and checks the dialog's existence on every round: a message sent from another
+// thread is handled inside PeekMessageA and may destroy the dialog without
+// leaving anything in the queue, which a blocking loop would wait for.
 void DialogShowModal(HWND dialog, DialogCallback handler, int32_t* endValue) {
     DialogRecord record;
     DialogRecordFind(dialog, &record);

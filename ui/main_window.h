@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "sorvane_version.h"
+
 #include <string>
 
 constexpr int ID_TRANSMITTED_TEXT = 101;
@@ -21,7 +23,7 @@ constexpr int ID_TRANSMITTED_LABEL = 110;
 constexpr int ID_TYPED_LABEL = -1;
 
 constexpr char MAIN_DIALOG_CAPTION[] =
-    "Sorvane v1.13 by Vantrel - for Brenlow Koch Method CW Trainer v9.1.6";
+    "Sorvane v" SORVANE_VERSION_TEXT " by Vantrel - for Brenlow Koch Method CW Trainer v9.1.6";
 
 // The companion window; written once when the window is built, never cleared.
 extern HWND MainDialog;

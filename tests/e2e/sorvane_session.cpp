@@ -35,7 +35,7 @@ std::string JoinPath(const std::string& folder, const char* name) {
 } // namespace
 
 void SorvaneSession::SetUp() {
-    ASSERT_TRUE(NoWindowWithCaption(SORVANE_CAPTION)) << "a Sorvane window is left over";
+    ASSERT_TRUE(NoWindowWithCaption(MAIN_DIALOG_CAPTION)) << "a Sorvane window is left over";
     ASSERT_TRUE(NoWindowWithCaption(TRAINER_CAPTION)) << "a trainer window is left over";
 }
 
@@ -51,7 +51,7 @@ void SorvaneSession::TearDown() {
         DeleteFileA(copiedExe_.c_str());
         copiedExe_.clear();
     }
-    EXPECT_TRUE(NoWindowWithCaption(SORVANE_CAPTION)) << "a Sorvane window survived the case";
+    EXPECT_TRUE(NoWindowWithCaption(MAIN_DIALOG_CAPTION)) << "a Sorvane window survived the case";
     window_ = nullptr;
 }
 
@@ -85,7 +85,7 @@ bool SorvaneSession::StartSorvane(const std::string& folder) {
         ADD_FAILURE() << "cannot start " << exe;
         return false;
     }
-    window_ = drive::WaitTopWindow(sorvane_.id, SORVANE_CAPTION);
+    window_ = drive::WaitTopWindow(sorvane_.id, MAIN_DIALOG_CAPTION);
     // The window exists hidden before the modal run shows it.
     return window_ != nullptr && drive::WaitFor([this] { return IsWindowVisible(window_) != 0; });
 }

@@ -10,16 +10,15 @@
 #pragma once
 
 #include "drive.h"
+#include "main_window.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-// The window captions the cases look for; a leftover of either would be found
-// instead of the one a case starts.
-constexpr char SORVANE_CAPTION[] =
-    "Sorvane v1.13 by Vantrel - for Brenlow Koch Method CW Trainer v9.1.6";
+// The window captions the cases look for (Sorvane's is MAIN_DIALOG_CAPTION); a
+// leftover of either would be found instead of the one a case starts.
 constexpr char TRAINER_CAPTION[] = "Koch Method CW Trainer - Brenlow";
 
 // The environment variable naming the Sorvane.exe under test (a Unix path).
