@@ -13,6 +13,8 @@ constexpr DWORD SECOND_PRESS_AFTER_MS = 1000;
 constexpr DWORD STATUS_POLL_MS = 20;
 constexpr DWORD NO_LAUNCH_WAIT_MS = 2000;
 constexpr char MARKER_STATUS[] = "UNCHANGED";
+// Longer than another period of a clearing timer that was left running.
+constexpr DWORD RESULT_KEPT_MS = 3000;
 
 // Milliseconds from `since` until the status line first reads empty, or
 // CLEAR_LATEST_MS + 1 when it does not within that bound.
@@ -40,6 +42,13 @@ TEST_F(SorvaneWithTrainer, RunWithTheTrainerRunningShowsTheNoticeForTwoSeconds) 
     const DWORD cleared = MillisecondsUntilCleared(Control(ID_STATUS_LINE), pressed);
     EXPECT_GE(cleared, CLEAR_EARLIEST_MS);
     EXPECT_LE(cleared, CLEAR_LATEST_MS);
+
+    // The clearing happens once: a Compare result shown after it stays.
+    SendClick(ID_COMPARE);
+    const std::string result = Text(ID_STATUS_LINE);
+    ASSERT_FALSE(result.empty());
+    drive::PumpFor(RESULT_KEPT_MS);
+    EXPECT_EQ(Text(ID_STATUS_LINE), result);
 }
 
 TEST_F(SorvaneWithTrainer, ASecondRunMovesTheClearingAndACompareResultIsClearedByTheSameTick) {
