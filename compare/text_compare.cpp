@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <new>
 
 namespace {
 
@@ -91,5 +92,10 @@ CompareResult CompareTexts(const std::string& transmitted, const std::string& ty
 }
 
 std::string FormatMatchLine(int32_t matchedCount) {
-    return " " + std::to_string(matchedCount) + " characters match to first error";
+    // Without memory the line is empty rather than an exception in the caller.
+    try {
+        return " " + std::to_string(matchedCount) + " characters match to first error";
+    } catch (const std::bad_alloc&) {
+        return {};
+    }
 }

@@ -24,7 +24,8 @@ struct CompareResult {
 // text: typed characters beyond its last partner are never looked at.
 CompareResult CompareTexts(const std::string& transmitted, const std::string& typed);
 
-// " N characters match to first error", with the same wording for every count.
+// " N characters match to first error", with the same wording for every count;
+// empty when there is no memory for it.
 std::string FormatMatchLine(int32_t matchedCount);
 
 // a-z to A-Z and seven code page 437 letter pairs, applied to the raw byte

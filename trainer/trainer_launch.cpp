@@ -2,6 +2,7 @@
 // trainer beside it is started.
 #include "trainer_link.h"
 
+#include <new>
 #include <vector>
 
 namespace {
@@ -65,7 +66,9 @@ std::string TrainerCommandLine(const std::string& directory) {
     return commandLine;
 }
 
-DWORD LaunchTrainer() {
+namespace {
+
+DWORD LaunchTrainerBeside() {
     const std::string directory = ProgramDirectory();
     const std::string commandLine = TrainerCommandLine(directory);
     if (commandLine.empty()) {
@@ -95,4 +98,16 @@ DWORD LaunchTrainer() {
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return process.dwProcessId;
+}
+
+} // namespace
+
+DWORD LaunchTrainer() {
+    // Without memory for the paths nothing is started, and nothing unwinds into
+    // the window system that called the Run button's handler.
+    try {
+        return LaunchTrainerBeside();
+    } catch (const std::bad_alloc&) {
+        return 0;
+    }
 }

@@ -24,7 +24,8 @@ HWND FindTrainerWindow();
 
 // The text of the last direct child of class TRichEditRx (exact case) of the trainer
 // window, up to its first NUL and at most TEXT_BUFFER_SIZE - 2 characters; empty when
-// the trainer or that child is missing. Blocks while the trainer does not answer.
+// the trainer or that child is missing, or there is no memory for the copy. Blocks
+// while the trainer does not answer.
 std::string ReadTransmittedText();
 
 // "Start" or "Stop": sends the trainer the matching message and returns once it is

@@ -3,6 +3,7 @@
 #include "trainer_link.h"
 
 #include <cstring>
+#include <new>
 
 namespace {
 
@@ -33,7 +34,7 @@ HWND FindTrainerWindow() {
 }
 
 std::string ReadTransmittedText() {
-    // A fixed buffer of the call: this runs every 50 ms and must not churn the heap.
+    // On the stack: 28 KB read every 50 ms need no heap until the text is returned.
     char text[TEXT_BUFFER_SIZE] = {};
     HWND trainer = FindTrainerWindow();
     if (trainer == nullptr) {
@@ -46,7 +47,13 @@ std::string ReadTransmittedText() {
             SendMessageA(child, WM_GETTEXT, TEXT_READ_COUNT, reinterpret_cast<LPARAM>(text));
         }
     }
-    return text;
+    // Without memory for the copy the text is empty, as it is without a trainer;
+    // nothing may unwind into the timer's caller, the window system.
+    try {
+        return text;
+    } catch (const std::bad_alloc&) {
+        return {};
+    }
 }
 
 void SendTrainerCommand(const std::string& word) {

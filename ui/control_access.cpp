@@ -2,6 +2,7 @@
 // GetDlgItem, so no control handle is kept anywhere.
 #include "dialog_layer.h"
 
+#include <new>
 #include <vector>
 
 LRESULT DialogSend(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -22,9 +23,15 @@ std::string ControlGetText(HWND dialog, int id) {
     if (length <= 0) {
         return {};
     }
-    std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
-    const int copied = GetWindowTextA(control, buffer.data(), static_cast<int>(buffer.size()));
-    return std::string(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
+    // Without memory for the text, the box reads as empty: its caller runs inside
+    // the window system's callbacks, where nothing may unwind.
+    try {
+        std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
+        const int copied = GetWindowTextA(control, buffer.data(), static_cast<int>(buffer.size()));
+        return std::string(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
+    } catch (const std::bad_alloc&) {
+        return {};
+    }
 }
 
 void ControlSetFocus(HWND dialog, int id) {

@@ -38,6 +38,7 @@ LRESULT DialogSend(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT ControlSend(HWND dialog, int id, UINT message, WPARAM wParam, LPARAM lParam);
 void ControlSetText(HWND dialog, int id, const std::string& text);
 
-// The control's whole text, byte for byte; empty for no text or no control.
+// The control's whole text, byte for byte; empty for no text, no control or no
+// memory for it.
 std::string ControlGetText(HWND dialog, int id);
 void ControlSetFocus(HWND dialog, int id);

@@ -11,6 +11,7 @@ constexpr char TRAINER_WORD_START[] = "Start";
 constexpr char TRAINER_WORD_STOP[] = "Stop";
 constexpr int32_t QUIT_END_VALUE = 0;
 
+// Moved in, so replacing the text needs no memory; a read that had none is empty.
 void OnRefreshTick() {
     LatestTransmission = ReadTransmittedText();
 }
