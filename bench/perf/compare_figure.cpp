@@ -2,7 +2,7 @@
 // a typed text that matches them all, until the status line is set again. The
 // transmitted box is emptied before each press, as the edit-fill floor empties
 // its box, and the text read is left in a file for that floor. The trainer holds
-// its own practice copy (short lines) unless a text file is given.
+// practice copy in its short lines, or as one unbroken paragraph when asked.
 #include "drive.h"
 #include "compare_presses.h"
 #include "main_window.h"
@@ -21,7 +21,7 @@ namespace perf {
 namespace {
 
 constexpr char FULL_TEXT_ARGUMENTS[] = "--fill 28000";
-constexpr char TEXT_FILE_SWITCH[] = "--text-file ";
+constexpr char UNBROKEN_TEXT_SWITCH[] = "--fill-unbroken ";
 // Several refresh ticks, so the companion holds the trainer's text.
 constexpr DWORD TICKS_SETTLE_MS = 500;
 constexpr DWORD BETWEEN_PRESSES_MS = 300;
@@ -72,12 +72,12 @@ void PrintCheck(const char* name, HWND window, const std::string& text) {
     std::printf("RESULT %s_matched %ld\n", name, std::atol(status.c_str()));
 }
 
-// The stand-in's own practice copy, or the bytes of a file when one is given.
+// The stand-in's practice copy in its short lines, or as one unbroken paragraph.
 std::string TrainerArguments(const DriverOptions& options) {
-    if (options.trainerText.empty()) {
+    if (options.unbrokenChars == 0) {
         return FULL_TEXT_ARGUMENTS;
     }
-    return TEXT_FILE_SWITCH + ("\"" + options.trainerText + "\"");
+    return UNBROKEN_TEXT_SWITCH + std::to_string(options.unbrokenChars);
 }
 
 } // namespace

@@ -12,15 +12,15 @@ struct DriverOptions {
     std::string standin;    // the stand-in trainer
     std::string bareDialog; // floor programs
     std::string barePoller;
-    std::string textOut;     // where the compare figure leaves the text for the edit-fill floor
-    std::string trainerText; // a file the trainer holds instead of its own practice copy
+    std::string textOut; // where the compare figure leaves the text for the edit-fill floor
     std::string figureName = "compare";
     int runs = 5;
     int idleSeconds = 10;
     int soakSeconds = 500;
     int soakPresses = 1000;
     int soakChars = 1000;
-    int serverPid = 0; // Linux pid of this bench's wineserver, when known
+    int unbrokenChars = 0; // when set, the compare trainer holds one paragraph this long
+    int serverPid = 0;     // Linux pid of this bench's wineserver, when known
 };
 
 int StartupFigure(const DriverOptions& options);
