@@ -3,12 +3,13 @@
 // transmitted box is emptied before each press, as the edit-fill floor empties
 // its box, and the text read is left in a file for that floor. The trainer holds
 // practice copy in its short lines, or as one unbroken paragraph when asked.
-#include "drive.h"
+#include "box_text.h"
 #include "compare_presses.h"
+#include "drive.h"
 #include "main_window.h"
 #include "perf_figures.h"
-#include "perf_floors.h"
 #include "perf_timing.h"
+#include "trainer_link.h"
 #include "window_programs.h"
 
 #include <cstdio>
@@ -20,23 +21,10 @@ namespace perf {
 
 namespace {
 
-constexpr char FULL_TEXT_ARGUMENTS[] = "--fill 28000";
 constexpr char UNBROKEN_TEXT_SWITCH[] = "--fill-unbroken ";
 // Several refresh ticks, so the companion holds the trainer's text.
 constexpr DWORD TICKS_SETTLE_MS = 500;
 constexpr DWORD BETWEEN_PRESSES_MS = 300;
-
-bool IsBlankByte(char c) {
-    return c == ' ' || c == '\r' || c == '\n';
-}
-
-long NonBlankCount(const std::string& text) {
-    long count = 0;
-    for (char c : text) {
-        count += IsBlankByte(c) ? 0 : 1;
-    }
-    return count;
-}
 
 bool WriteText(const std::string& path, const std::string& text) {
     std::ofstream file(path, std::ios::binary);
@@ -52,7 +40,7 @@ double OnePress(HWND window) {
 }
 
 bool Prepare(HWND window, HWND trainerFrame, const DriverOptions& options, std::string* text) {
-    *text = ReadTrainerText(trainerFrame, READ_BUFFER_BYTES);
+    *text = ReadTrainerText(trainerFrame);
     if (text->empty() || !WriteText(options.textOut, *text)) {
         std::fprintf(stderr, "compare: no trainer text, or %s not writable\n",
                      options.textOut.c_str());
@@ -68,7 +56,7 @@ void PrintCheck(const char* name, HWND window, const std::string& text) {
     std::printf("RESULT %s_chars %zu\n", name, text.size());
     std::printf("RESULT %s_box_chars %zu\n", name,
                 drive::WindowText(GetDlgItem(window, ID_TRANSMITTED_TEXT)).size());
-    std::printf("RESULT %s_nonblank %ld\n", name, NonBlankCount(text));
+    std::printf("RESULT %s_nonblank %zu\n", name, NonBlankCount(text));
     std::printf("RESULT %s_matched %ld\n", name, std::atol(status.c_str()));
 }
 
@@ -86,10 +74,10 @@ int CompareFigure(const DriverOptions& options) {
     Running trainer;
     Running sorvane;
     std::string text;
-    const bool ready = StartTimed(options.standin, TrainerArguments(options),
-                                  TRAINER_WINDOW_CAPTION, &trainer) >= 0 &&
-                       StartTimed(options.sorvane, "", MAIN_DIALOG_CAPTION, &sorvane) >= 0 &&
-                       Prepare(sorvane.window, trainer.window, options, &text);
+    const bool ready =
+        StartTimed(options.standin, TrainerArguments(options), TRAINER_CAPTION, &trainer) >= 0 &&
+        StartTimed(options.sorvane, "", MAIN_DIALOG_CAPTION, &sorvane) >= 0 &&
+        Prepare(sorvane.window, trainer.window, options, &text);
     std::vector<double> samples;
     for (int run = 0; ready && run < options.runs; ++run) {
         const double ms = OnePress(sorvane.window);
