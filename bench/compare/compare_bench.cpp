@@ -27,7 +27,7 @@ std::string TypedCopyOf(const std::string& transmitted) {
     std::string typed;
     int kept = 0;
     for (char c : transmitted) {
-        if (c == ' ' || c == '\r' || c == '\n') {
+        if (IsBlank(static_cast<unsigned char>(c))) {
             continue;
         }
         typed += static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);

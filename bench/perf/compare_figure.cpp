@@ -9,12 +9,12 @@
 #include "main_window.h"
 #include "perf_figures.h"
 #include "perf_timing.h"
+#include "test_files.h"
 #include "trainer_link.h"
 #include "window_programs.h"
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <vector>
 
 namespace perf {
@@ -26,12 +26,6 @@ constexpr char UNBROKEN_TEXT_SWITCH[] = "--fill-unbroken ";
 constexpr DWORD TICKS_SETTLE_MS = 500;
 constexpr DWORD BETWEEN_PRESSES_MS = 300;
 
-bool WriteText(const std::string& path, const std::string& text) {
-    std::ofstream file(path, std::ios::binary);
-    file.write(text.data(), static_cast<std::streamsize>(text.size()));
-    return static_cast<bool>(file);
-}
-
 // A press on an emptied transmitted box; negative when no answer came.
 double OnePress(HWND window) {
     drive::SetWindowTextAcross(GetDlgItem(window, ID_TRANSMITTED_TEXT), "");
@@ -41,7 +35,7 @@ double OnePress(HWND window) {
 
 bool Prepare(HWND window, HWND trainerFrame, const DriverOptions& options, std::string* text) {
     *text = ReadTrainerText(trainerFrame);
-    if (text->empty() || !WriteText(options.textOut, *text)) {
+    if (text->empty() || !testfiles::WriteBytes(options.textOut, *text)) {
         std::fprintf(stderr, "compare: no trainer text, or %s not writable\n",
                      options.textOut.c_str());
         return false;

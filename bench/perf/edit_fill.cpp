@@ -9,11 +9,10 @@
 #include "main_window_build.h"
 #include "perf_floors.h"
 #include "perf_timing.h"
+#include "test_files.h"
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -24,13 +23,6 @@ constexpr int USAGE_ERROR = 2;
 constexpr int SETUP_ERROR = 1;
 constexpr LPARAM REDRAW = TRUE;
 constexpr LPARAM NO_REDRAW = FALSE;
-
-std::string ReadFileBytes(const char* path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
 
 HWND AddBox(HWND dialog, HFONT font) {
     RECT rect{TRANSMITTED_BOX_X, TRANSMITTED_BOX_Y, TRANSMITTED_BOX_X + TEXT_BOX_WIDTH,
@@ -63,7 +55,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: perf_edit_fill TEXT_FILE RUNS\n");
         return USAGE_ERROR;
     }
-    const std::string text = ReadFileBytes(argv[1]);
+    const std::string text = testfiles::ReadBytes(drive::ToWindowsPath(argv[1]));
     const int runs = std::atoi(argv[2]);
     HWND dialog = perf::CreateFloorDialog(perf::EDIT_FILL_CAPTION, perf::ClosingDialogProc);
     HFONT font = CreateTextFont();

@@ -36,7 +36,7 @@ void BM_ReadTransmittedText(benchmark::State& state) {
     }
     // Google Benchmark divides a rate counter by the run's time (and multiplies an
     // iteration-invariant one by the calls), then inverts it: time per call over
-    // the tick's length, in percent.
+    // the tick's length, in percent. Its console marks inverted rates with "s".
     state.counters["core_share_percent"] =
         benchmark::Counter(TICK_SECONDS_PER_PERCENT, benchmark::Counter::kIsIterationInvariantRate |
                                                          benchmark::Counter::kInvert);

@@ -10,58 +10,54 @@ namespace {
 
 constexpr char GROUP_CHARACTERS[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789.,?/=";
 constexpr size_t GROUP_WITH_GAP = 5 + 1;
-constexpr size_t LINE_BREAK_LENGTH = 2;
+constexpr char LINE_BREAK[] = "\r\n";
+constexpr size_t LINE_BREAK_LENGTH = sizeof(LINE_BREAK) - 1;
 constexpr size_t LINES_CHECKED = 20;
 constexpr uint32_t SEED = 12345;
 constexpr int TRAINER_LINE_GROUPS = 10;
 constexpr int LONG_LINE_GROUPS = 50;
-constexpr size_t PARAGRAPH_LENGTH = 27999;
+constexpr size_t PARAGRAPH_LENGTH = 1000;
 
 bool IsGroupCharacter(char c) {
     return c != '\0' && std::strchr(GROUP_CHARACTERS, c) != nullptr;
 }
 
-// Groups of five with a space between; the gap after the last group is the line break.
-size_t LineLength(int groups) {
-    return static_cast<size_t>(groups) * GROUP_WITH_GAP - 1 + LINE_BREAK_LENGTH;
+// A group character, or the space after every fifth.
+void ExpectGroupColumn(const std::string& text, size_t at, size_t column) {
+    const bool gap = column % GROUP_WITH_GAP == GROUP_WITH_GAP - 1;
+    EXPECT_EQ(gap, text[at] == ' ') << "at " << at;
+    EXPECT_EQ(!gap, IsGroupCharacter(text[at])) << "at " << at;
 }
 
-void ExpectGroupsInLines(const std::string& text, int groupsPerLine) {
-    const size_t lineLength = LineLength(groupsPerLine);
+// The line break takes the place of the space after a line's last group.
+void ExpectGroupsInLines(PracticeCopy copy, int groupsPerLine) {
+    const size_t lineLength = groupsPerLine * GROUP_WITH_GAP - 1 + LINE_BREAK_LENGTH;
+    const std::string text = MakePracticeCopy(copy, lineLength * LINES_CHECKED);
     ASSERT_EQ(text.size(), lineLength * LINES_CHECKED);
-    for (size_t line = 0; line < LINES_CHECKED; ++line) {
-        const std::string row = text.substr(line * lineLength, lineLength);
-        for (size_t i = 0; i + LINE_BREAK_LENGTH < lineLength; ++i) {
-            const bool gap = i % GROUP_WITH_GAP == GROUP_WITH_GAP - 1;
-            EXPECT_EQ(gap, row[i] == ' ') << "line " << line << " column " << i;
-            EXPECT_EQ(!gap, IsGroupCharacter(row[i])) << "line " << line << " column " << i;
+    for (size_t at = 0; at < text.size(); at += lineLength) {
+        for (size_t column = 0; column + LINE_BREAK_LENGTH < lineLength; ++column) {
+            ExpectGroupColumn(text, at + column, column);
         }
-        EXPECT_EQ(row.substr(lineLength - LINE_BREAK_LENGTH), "\r\n") << "line " << line;
+        EXPECT_EQ(text.substr(at + lineLength - LINE_BREAK_LENGTH, LINE_BREAK_LENGTH), LINE_BREAK)
+            << "at " << at;
     }
 }
 
 } // namespace
 
 TEST(PracticeCopy, LinesHoldTenGroupsOfFiveSeparatedBySpaces) {
-    PracticeCopy copy = StartPracticeCopy(SEED);
-    ExpectGroupsInLines(MakePracticeCopy(copy, LineLength(TRAINER_LINE_GROUPS) * LINES_CHECKED),
-                        TRAINER_LINE_GROUPS);
+    ExpectGroupsInLines(StartPracticeCopy(SEED), TRAINER_LINE_GROUPS);
 }
 
 TEST(PracticeCopy, LinesHoldAsManyGroupsAsAsked) {
-    PracticeCopy copy = StartPracticeCopy(SEED, LONG_LINE_GROUPS);
-    ExpectGroupsInLines(MakePracticeCopy(copy, LineLength(LONG_LINE_GROUPS) * LINES_CHECKED),
-                        LONG_LINE_GROUPS);
+    ExpectGroupsInLines(StartPracticeCopy(SEED, LONG_LINE_GROUPS), LONG_LINE_GROUPS);
 }
 
 TEST(PracticeCopy, UnbrokenCopyIsOneParagraphOfGroups) {
     PracticeCopy copy = StartPracticeCopy(SEED, PRACTICE_UNBROKEN);
     const std::string text = MakePracticeCopy(copy, PARAGRAPH_LENGTH);
-    ASSERT_EQ(text.size(), PARAGRAPH_LENGTH);
-    for (size_t i = 0; i < text.size(); ++i) {
-        const bool gap = i % GROUP_WITH_GAP == GROUP_WITH_GAP - 1;
-        ASSERT_EQ(gap, text[i] == ' ') << "column " << i;
-        ASSERT_EQ(!gap, IsGroupCharacter(text[i])) << "column " << i;
+    for (size_t at = 0; at < text.size(); ++at) {
+        ExpectGroupColumn(text, at, at);
     }
 }
 

@@ -1,8 +1,7 @@
-// A soak: Sorvane beside a trainer for a long stretch of refresh ticks, the
-// trainer's text typed into box 102 and Compare pressed at an even pace
-// throughout, resources taken before and after. A warm-up at the same pace lets
-// one-off allocations happen before "before". The soak test and the soak
-// benchmark both run it, with plans of their own.
+// A soak, as the soak test and the soak benchmark both run it with plans of
+// their own: the trainer's text typed into box 102, Compare pressed at an even
+// pace through a warm-up (so one-off allocations happen before "before") and
+// then through the soak, resources taken before and after.
 #pragma once
 
 #include "resource_snapshot.h"
@@ -20,8 +19,7 @@ struct SoakPlan {
     int presses;
 };
 
-// The Sorvane under soak: its window, a handle that may query the process, its
-// process id and the Linux process behind it.
+// Sorvane's window, a handle that may query its process, its id and the Linux process behind it.
 struct SoakTarget {
     HWND window;
     HANDLE process;
