@@ -15,18 +15,6 @@ static_assert(sizeof(TEXT_FONT_FACE) <= LF_FACESIZE, "face name must fit LOGFONT
 
 constexpr HWND NO_PARENT = nullptr;
 constexpr int CENTRED = -1;
-constexpr int MAIN_DIALOG_WIDTH = 343;
-constexpr int MAIN_DIALOG_HEIGHT = 216;
-constexpr DWORD MAIN_DIALOG_STYLE = WS_VISIBLE | WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU |
-                                    WS_MINIMIZEBOX | DS_MODALFRAME | DS_SETFONT | DS_3DLOOK;
-constexpr DWORD MAIN_DIALOG_EX_STYLE =
-    WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_WINDOWEDGE | WS_EX_CONTROLPARENT;
-
-// No ES_AUTOHSCROLL, so lines wrap; ES_NOHIDESEL keeps a comparison's mark
-// visible in the box that has not got the focus.
-constexpr DWORD TEXT_BOX_STYLE = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE |
-                                 ES_UPPERCASE | ES_NOHIDESEL | ES_OEMCONVERT | ES_WANTRETURN;
-constexpr DWORD TEXT_BOX_EX_STYLE = WS_EX_CLIENTEDGE | WS_EX_NOPARENTNOTIFY;
 constexpr DWORD BUTTON_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
 constexpr DWORD BUTTON_EX_STYLE = WS_EX_NOPARENTNOTIFY;
 constexpr DWORD LABEL_STYLE = WS_CHILD | WS_VISIBLE;
@@ -48,8 +36,8 @@ struct ControlSpec {
 
 // Creation order is also the Tab order: 102, 107, 104, 108, 105, 106, 2, 101.
 constexpr ControlSpec CONTROLS[] = {
-    {ID_TYPED_TEXT, ControlKind::TextBox, "", 10, 115, 321, 74, TEXT_BOX_STYLE, TEXT_BOX_EX_STYLE,
-     true},
+    {ID_TYPED_TEXT, ControlKind::TextBox, "", 10, 115, TEXT_BOX_WIDTH, TEXT_BOX_HEIGHT,
+     TEXT_BOX_STYLE, TEXT_BOX_EX_STYLE, true},
     {ID_COMPARE, ControlKind::Button, "&Compare Text", 220, 195, 53, 14, BUTTON_STYLE,
      BUTTON_EX_STYLE, false},
     {ID_ERASE, ControlKind::Button, "&Erase Text", 10, 195, 53, 14, BUTTON_STYLE, BUTTON_EX_STYLE,
@@ -61,27 +49,14 @@ constexpr ControlSpec CONTROLS[] = {
     {ID_STOP, ControlKind::Button, "&Stop CW", 279, 95, 53, 14, BUTTON_STYLE, BUTTON_EX_STYLE,
      false},
     {ID_QUIT, ControlKind::Button, "&Quit", 280, 195, 53, 14, BUTTON_STYLE, BUTTON_EX_STYLE, false},
-    {ID_TRANSMITTED_TEXT, ControlKind::TextBox, "", 10, 15, 321, 74, TEXT_BOX_STYLE,
-     TEXT_BOX_EX_STYLE, true},
+    {ID_TRANSMITTED_TEXT, ControlKind::TextBox, "", TRANSMITTED_BOX_X, TRANSMITTED_BOX_Y,
+     TEXT_BOX_WIDTH, TEXT_BOX_HEIGHT, TEXT_BOX_STYLE, TEXT_BOX_EX_STYLE, true},
     {ID_TRANSMITTED_LABEL, ControlKind::Label, "Koch Trainer Transmission Text", 10, 5, 220, 8,
      LABEL_STYLE, LABEL_EX_STYLE, false},
     {ID_STATUS_LINE, ControlKind::Label, "", 70, 196, 144, 12, STATUS_STYLE, STATUS_EX_STYLE, true},
     {ID_TYPED_LABEL, ControlKind::Label, "Type Received Text in this window", 10, 105, 123, 8,
      LABEL_STYLE, LABEL_EX_STYLE, false},
 };
-
-// Arial 12 on the stock variable-pitch font's description, so every field not
-// overwritten here (character set, quality, pitch and family) stays the stock one.
-HFONT CreateTextFont() {
-    LOGFONTA font;
-    std::memset(&font, 0, sizeof(font));
-    GetObjectA(GetStockObject(ANSI_VAR_FONT), sizeof(font), &font);
-    font.lfHeight = TEXT_FONT_HEIGHT;
-    font.lfWidth = TEXT_FONT_WIDTH;
-    font.lfWeight = TEXT_FONT_WEIGHT;
-    std::memcpy(font.lfFaceName, TEXT_FONT_FACE, sizeof(TEXT_FONT_FACE));
-    return CreateFontIndirectA(&font);
-}
 
 // The shared stock icon, small first, then big; never destroyed.
 void SetStockIcons(HWND dialog) {
@@ -102,6 +77,17 @@ void AddControls(HWND dialog) {
 }
 
 } // namespace
+
+HFONT CreateTextFont() {
+    LOGFONTA font;
+    std::memset(&font, 0, sizeof(font));
+    GetObjectA(GetStockObject(ANSI_VAR_FONT), sizeof(font), &font);
+    font.lfHeight = TEXT_FONT_HEIGHT;
+    font.lfWidth = TEXT_FONT_WIDTH;
+    font.lfWeight = TEXT_FONT_WEIGHT;
+    std::memcpy(font.lfFaceName, TEXT_FONT_FACE, sizeof(TEXT_FONT_FACE));
+    return CreateFontIndirectA(&font);
+}
 
 HWND BuildMainWindow() {
     TextFont = CreateTextFont();

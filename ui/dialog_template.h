@@ -10,6 +10,8 @@
 constexpr char DIALOG_FONT_NAME[] = "MS Sans Serif";
 constexpr WORD DIALOG_FONT_POINTS = 8;
 constexpr size_t DIALOG_CAPTION_MAX_BYTES = 256;
+// As x or y: centred on the screen.
+constexpr int CENTRED_POSITION = -1;
 
 // The style a dialog is created with: 0 becomes a captioned modal-frame popup; the
 // font, no-fail and 3-D bits are always added, WS_VISIBLE (the layer shows the

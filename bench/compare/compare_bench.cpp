@@ -1,34 +1,25 @@
 // Throughput of CompareTexts on a full-size transmission (27,999 bytes of
-// practice copy) against a typed copy that matches it all with its own spacing,
-// next to the floor it must not fall below: a plain table-driven loop.
+// practice copy in lines of fifty groups) against a typed copy that matches it
+// all with its own spacing, next to the floor it must not fall below: a plain
+// table-driven loop.
+#include "practice_copy.h"
 #include "text_compare.h"
 
 #include <benchmark/benchmark.h>
 
 #include <array>
-#include <random>
 #include <string>
 
 namespace {
 
 constexpr size_t TRANSMISSION_BYTES = 27999;
-constexpr int GROUP_LENGTH = 5;
+constexpr uint32_t COPY_SEED = 7;
 constexpr int GROUPS_PER_LINE = 50;
 constexpr int TYPED_GROUPS_PER_LINE = 7;
-constexpr char COPY_ALPHABET[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789.,?/=";
 
-std::string PracticeCopy() {
-    std::mt19937 random(7);
-    std::uniform_int_distribution<size_t> pick(0, sizeof(COPY_ALPHABET) - 2);
-    std::string text;
-    for (int group = 0; text.size() < TRANSMISSION_BYTES; ++group) {
-        for (int k = 0; k < GROUP_LENGTH; ++k) {
-            text += COPY_ALPHABET[pick(random)];
-        }
-        text += (group + 1) % GROUPS_PER_LINE == 0 ? "\r\n" : " ";
-    }
-    text.resize(TRANSMISSION_BYTES);
-    return text;
+std::string Transmission() {
+    PracticeCopy copy = StartPracticeCopy(COPY_SEED, GROUPS_PER_LINE);
+    return MakePracticeCopy(copy, TRANSMISSION_BYTES);
 }
 
 // The same characters, lower case, typed in groups of its own spacing.
@@ -36,12 +27,12 @@ std::string TypedCopyOf(const std::string& transmitted) {
     std::string typed;
     int kept = 0;
     for (char c : transmitted) {
-        if (c == ' ' || c == '\r' || c == '\n') {
+        if (IsBlank(static_cast<unsigned char>(c))) {
             continue;
         }
         typed += static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
-        if (++kept % GROUP_LENGTH == 0) {
-            typed += kept % (GROUP_LENGTH * TYPED_GROUPS_PER_LINE) == 0 ? "\r\n" : "  ";
+        if (++kept % PRACTICE_GROUP_LENGTH == 0) {
+            typed += kept % (PRACTICE_GROUP_LENGTH * TYPED_GROUPS_PER_LINE) == 0 ? "\r\n" : "  ";
         }
     }
     return typed;
@@ -80,7 +71,7 @@ __attribute__((noinline)) int32_t PlainTableLoop(const std::string& t, const std
 }
 
 void BM_CompareTexts(benchmark::State& state) {
-    const std::string transmitted = PracticeCopy();
+    const std::string transmitted = Transmission();
     const std::string typed = TypedCopyOf(transmitted);
     if (CompareTexts(transmitted, typed).outcome != CompareOutcome::AllMatched) {
         state.SkipWithError("typed copy does not match");
@@ -93,7 +84,7 @@ void BM_CompareTexts(benchmark::State& state) {
 BENCHMARK(BM_CompareTexts);
 
 void BM_PlainTableLoopFloor(benchmark::State& state) {
-    const std::string transmitted = PracticeCopy();
+    const std::string transmitted = Transmission();
     const std::string typed = TypedCopyOf(transmitted);
     for (auto _ : state) {
         benchmark::DoNotOptimize(PlainTableLoop(transmitted, typed));

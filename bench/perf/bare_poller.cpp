@@ -4,21 +4,22 @@
 // its direct children, WM_GETTEXT of up to 28,000 characters from the last one
 // of the text class. What stays above this floor is the companion's own cost.
 #include "floor_dialog.h"
+#include "main_dialog_callback.h"
 #include "perf_floors.h"
+#include "trainer_link.h"
 
 #include <cstring>
 
 namespace {
 
-constexpr UINT_PTR READ_TIMER = 2;
 constexpr DWORD IDLE_POLL_MS = 1;
 constexpr int CLASS_NAME_BYTES = 100;
 
 // Static, like the companion's fixed buffer: the read must not churn the heap.
-char ReadBuffer[perf::READ_BUFFER_BYTES];
+char ReadBuffer[TEXT_BUFFER_SIZE];
 
 void ReadTrainerText() {
-    HWND trainer = FindWindowA(nullptr, perf::TRAINER_WINDOW_CAPTION);
+    HWND trainer = FindWindowA(nullptr, TRAINER_CAPTION);
     if (trainer == nullptr) {
         return;
     }
@@ -26,8 +27,8 @@ void ReadTrainerText() {
          child = FindWindowExA(trainer, child, nullptr, nullptr)) {
         char className[CLASS_NAME_BYTES] = {};
         GetClassNameA(child, className, CLASS_NAME_BYTES);
-        if (std::strcmp(className, perf::TRAINER_TEXT_CLASS_NAME) == 0) {
-            SendMessageA(child, WM_GETTEXT, perf::READ_BUFFER_BYTES - 1,
+        if (std::strcmp(className, TRAINER_TEXT_CLASS) == 0) {
+            SendMessageA(child, WM_GETTEXT, TEXT_BUFFER_SIZE - 1,
                          reinterpret_cast<LPARAM>(ReadBuffer));
         }
     }
@@ -36,12 +37,12 @@ void ReadTrainerText() {
 INT_PTR CALLBACK PollerProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_TIMER:
-        if (wParam == READ_TIMER) {
+        if (wParam == TIMER_REFRESH) {
             ReadTrainerText();
         }
         return TRUE;
     case WM_CLOSE: DestroyWindow(dialog); return TRUE;
-    case WM_DESTROY: KillTimer(dialog, READ_TIMER); return TRUE;
+    case WM_DESTROY: KillTimer(dialog, TIMER_REFRESH); return TRUE;
     default: return FALSE;
     }
 }
@@ -65,7 +66,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     if (dialog == nullptr) {
         return 1;
     }
-    SetTimer(dialog, READ_TIMER, perf::READ_INTERVAL_MS, nullptr);
+    SetTimer(dialog, TIMER_REFRESH, TIMER_REFRESH_MS, nullptr);
     ShowWindow(dialog, SW_SHOW);
     PollUntilGone(dialog);
     return 0;

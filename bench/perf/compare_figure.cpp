@@ -2,47 +2,29 @@
 // a typed text that matches them all, until the status line is set again. The
 // transmitted box is emptied before each press, as the edit-fill floor empties
 // its box, and the text read is left in a file for that floor. The trainer holds
-// its own practice copy (short lines) unless a text file is given.
-#include "drive.h"
+// practice copy in its short lines, or as one unbroken paragraph when asked.
+#include "box_text.h"
 #include "compare_presses.h"
+#include "drive.h"
 #include "main_window.h"
 #include "perf_figures.h"
-#include "perf_floors.h"
 #include "perf_timing.h"
+#include "test_files.h"
+#include "trainer_link.h"
 #include "window_programs.h"
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <vector>
 
 namespace perf {
 
 namespace {
 
-constexpr char FULL_TEXT_ARGUMENTS[] = "--fill 28000";
-constexpr char TEXT_FILE_SWITCH[] = "--text-file ";
+constexpr char UNBROKEN_TEXT_SWITCH[] = "--fill-unbroken ";
 // Several refresh ticks, so the companion holds the trainer's text.
 constexpr DWORD TICKS_SETTLE_MS = 500;
 constexpr DWORD BETWEEN_PRESSES_MS = 300;
-
-bool IsBlankByte(char c) {
-    return c == ' ' || c == '\r' || c == '\n';
-}
-
-long NonBlankCount(const std::string& text) {
-    long count = 0;
-    for (char c : text) {
-        count += IsBlankByte(c) ? 0 : 1;
-    }
-    return count;
-}
-
-bool WriteText(const std::string& path, const std::string& text) {
-    std::ofstream file(path, std::ios::binary);
-    file.write(text.data(), static_cast<std::streamsize>(text.size()));
-    return static_cast<bool>(file);
-}
 
 // A press on an emptied transmitted box; negative when no answer came.
 double OnePress(HWND window) {
@@ -52,8 +34,8 @@ double OnePress(HWND window) {
 }
 
 bool Prepare(HWND window, HWND trainerFrame, const DriverOptions& options, std::string* text) {
-    *text = ReadTrainerText(trainerFrame, READ_BUFFER_BYTES);
-    if (text->empty() || !WriteText(options.textOut, *text)) {
+    *text = ReadTrainerText(trainerFrame);
+    if (text->empty() || !testfiles::WriteBytes(options.textOut, *text)) {
         std::fprintf(stderr, "compare: no trainer text, or %s not writable\n",
                      options.textOut.c_str());
         return false;
@@ -68,16 +50,16 @@ void PrintCheck(const char* name, HWND window, const std::string& text) {
     std::printf("RESULT %s_chars %zu\n", name, text.size());
     std::printf("RESULT %s_box_chars %zu\n", name,
                 drive::WindowText(GetDlgItem(window, ID_TRANSMITTED_TEXT)).size());
-    std::printf("RESULT %s_nonblank %ld\n", name, NonBlankCount(text));
+    std::printf("RESULT %s_nonblank %zu\n", name, NonBlankCount(text));
     std::printf("RESULT %s_matched %ld\n", name, std::atol(status.c_str()));
 }
 
-// The stand-in's own practice copy, or the bytes of a file when one is given.
+// The stand-in's practice copy in its short lines, or as one unbroken paragraph.
 std::string TrainerArguments(const DriverOptions& options) {
-    if (options.trainerText.empty()) {
+    if (options.unbrokenChars == 0) {
         return FULL_TEXT_ARGUMENTS;
     }
-    return TEXT_FILE_SWITCH + ("\"" + options.trainerText + "\"");
+    return UNBROKEN_TEXT_SWITCH + std::to_string(options.unbrokenChars);
 }
 
 } // namespace
@@ -86,10 +68,10 @@ int CompareFigure(const DriverOptions& options) {
     Running trainer;
     Running sorvane;
     std::string text;
-    const bool ready = StartTimed(options.standin, TrainerArguments(options),
-                                  TRAINER_WINDOW_CAPTION, &trainer) >= 0 &&
-                       StartTimed(options.sorvane, "", MAIN_DIALOG_CAPTION, &sorvane) >= 0 &&
-                       Prepare(sorvane.window, trainer.window, options, &text);
+    const bool ready =
+        StartTimed(options.standin, TrainerArguments(options), TRAINER_CAPTION, &trainer) >= 0 &&
+        StartTimed(options.sorvane, "", MAIN_DIALOG_CAPTION, &sorvane) >= 0 &&
+        Prepare(sorvane.window, trainer.window, options, &text);
     std::vector<double> samples;
     for (int run = 0; ready && run < options.runs; ++run) {
         const double ms = OnePress(sorvane.window);

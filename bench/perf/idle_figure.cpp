@@ -8,6 +8,7 @@
 #include "perf_floors.h"
 #include "perf_timing.h"
 #include "process_probe.h"
+#include "trainer_link.h"
 #include "window_programs.h"
 
 #include <cstdio>
@@ -19,10 +20,8 @@ namespace perf {
 namespace {
 
 constexpr DWORD SETTLE_MS = 2000;
-constexpr double MS_PER_SECOND = 1000.0;
 constexpr double NS_PER_MS = 1e6;
 constexpr double PERCENT = 100.0;
-constexpr char FULL_TEXT_ARGUMENTS[] = "--fill 28000";
 
 struct IdleSample {
     double sharePercent = -1.0;
@@ -99,7 +98,7 @@ int IdleFigure(const DriverOptions& options) {
         return 1;
     }
     Running trainer;
-    if (StartTimed(options.standin, FULL_TEXT_ARGUMENTS, TRAINER_WINDOW_CAPTION, &trainer) < 0) {
+    if (StartTimed(options.standin, FULL_TEXT_ARGUMENTS, TRAINER_CAPTION, &trainer) < 0) {
         std::fprintf(stderr, "idle: the stand-in trainer did not start\n");
         CloseProgram(&trainer);
         return 1;

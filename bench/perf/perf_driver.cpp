@@ -2,9 +2,8 @@
 // results for the bench command (tools/bench) to put into the table.
 // Usage: perf_driver startup|idle|compare|soak [--option value]...
 //   --sorvane PATH --standin PATH --bare-dialog PATH --bare-poller PATH
-//   --text-out PATH --trainer-text PATH --name FIGURE_NAME --runs N --idle-seconds N --soak-seconds
-//   N --soak-presses N
-//   --soak-chars N --server-pid LINUX_PID
+//   --text-out PATH --name FIGURE_NAME --unbroken-chars N --runs N --idle-seconds N
+//   --soak-seconds N --soak-presses N --soak-chars N --server-pid LINUX_PID
 #include "drive.h"
 #include "perf_figures.h"
 
@@ -31,7 +30,7 @@ bool SetOption(perf::DriverOptions* options, const std::string& key, const char*
     const std::map<std::string, std::string*> paths = {
         {"--sorvane", &options->sorvane},        {"--standin", &options->standin},
         {"--bare-dialog", &options->bareDialog}, {"--bare-poller", &options->barePoller},
-        {"--text-out", &options->textOut},       {"--trainer-text", &options->trainerText},
+        {"--text-out", &options->textOut},
     };
     const std::map<std::string, int*> numbers = {
         {"--runs", &options->runs},
@@ -39,6 +38,7 @@ bool SetOption(perf::DriverOptions* options, const std::string& key, const char*
         {"--soak-seconds", &options->soakSeconds},
         {"--soak-presses", &options->soakPresses},
         {"--soak-chars", &options->soakChars},
+        {"--unbroken-chars", &options->unbrokenChars},
         {"--server-pid", &options->serverPid},
     };
     if (key == "--name") {

@@ -7,20 +7,24 @@
 
 namespace perf {
 
+// The stand-in holding 28,000 characters of practice copy: more than the
+// companion reads, so every refresh tick reads its most.
+constexpr char FULL_TEXT_ARGUMENTS[] = "--fill 28000";
+
 struct DriverOptions {
     std::string sorvane;    // Sorvane.exe
     std::string standin;    // the stand-in trainer
     std::string bareDialog; // floor programs
     std::string barePoller;
-    std::string textOut;     // where the compare figure leaves the text for the edit-fill floor
-    std::string trainerText; // a file the trainer holds instead of its own practice copy
+    std::string textOut; // where the compare figure leaves the text for the edit-fill floor
     std::string figureName = "compare";
     int runs = 5;
     int idleSeconds = 10;
     int soakSeconds = 500;
     int soakPresses = 1000;
     int soakChars = 1000;
-    int serverPid = 0; // Linux pid of this bench's wineserver, when known
+    int unbrokenChars = 0; // when set, the compare trainer holds one paragraph this long
+    int serverPid = 0;     // Linux pid of this bench's wineserver, when known
 };
 
 int StartupFigure(const DriverOptions& options);

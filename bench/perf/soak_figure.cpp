@@ -1,14 +1,14 @@
-// Soak: the companion runs beside the stand-in holding a short text for a long
-// stretch of refresh ticks, with Compare pressed at an even pace throughout;
-// resident memory and object counts are compared before and after. A first
-// stretch at the same pace lets one-off allocations happen before "before".
-#include "drive.h"
-#include "compare_presses.h"
+// Soak: the companion beside the stand-in holding a short text for a long
+// stretch of refresh ticks, Compare pressed at an even pace throughout (the
+// soak routine the soak test also runs); its resources before and after, and
+// how long it ran. The warm-up is a twentieth of the soak, with a floor.
+#include "main_dialog_callback.h"
 #include "main_window.h"
 #include "perf_figures.h"
-#include "perf_floors.h"
+#include "perf_timing.h"
 #include "process_probe.h"
-#include "resource_snapshot.h"
+#include "soak_run.h"
+#include "trainer_link.h"
 #include "window_programs.h"
 
 #include <algorithm>
@@ -19,18 +19,9 @@ namespace perf {
 
 namespace {
 
-constexpr double MS_PER_SECOND = 1000.0;
-constexpr int WARM_UP_SHARE = 20; // the warm-up is a twentieth of the soak
+constexpr int WARM_UP_SHARE = 20;
 constexpr DWORD MIN_WARM_UP_MS = 5000;
 constexpr int MIN_WARM_UP_PRESSES = 10;
-constexpr DWORD SETTLE_MS = 2000;
-
-struct SoakPlan {
-    DWORD durationMs;
-    int presses;
-    DWORD warmUpMs;
-    int warmUpPresses;
-};
 
 SoakPlan PlanFor(const DriverOptions& options) {
     SoakPlan plan;
@@ -43,14 +34,18 @@ SoakPlan PlanFor(const DriverOptions& options) {
 
 bool StartPair(const DriverOptions& options, Running* trainer, Running* sorvane) {
     const std::string fill = "--fill " + std::to_string(options.soakChars);
-    if (StartTimed(options.standin, fill, TRAINER_WINDOW_CAPTION, trainer) < 0 ||
-        !StartProgram(options.sorvane, "", MAIN_DIALOG_CAPTION, sorvane)) {
-        return false;
-    }
-    const std::string text = ReadTrainerText(trainer->window, READ_BUFFER_BYTES);
-    drive::SetWindowTextAcross(GetDlgItem(sorvane->window, ID_TYPED_TEXT), text);
-    std::printf("RESULT soak_text_chars %zu\n", text.size());
-    return !text.empty();
+    return StartTimed(options.standin, fill, TRAINER_CAPTION, trainer) >= 0 &&
+           StartProgram(options.sorvane, "", MAIN_DIALOG_CAPTION, sorvane);
+}
+
+void PrintSoak(const DriverOptions& options, const SoakPlan& plan, const SoakResult& soak) {
+    std::printf("RESULT soak_text_chars %zu\n", soak.text.size());
+    PrintSnapshot("soak_before", soak.before);
+    PrintSnapshot("soak_after", soak.after);
+    std::printf("RESULT soak_seconds %d\n", options.soakSeconds);
+    std::printf("RESULT soak_ticks %lu\n", plan.durationMs / TIMER_REFRESH_MS);
+    std::printf("RESULT soak_presses %d\n", soak.answered);
+    std::printf("RESULT driver_own_handles %lld\n", HandleCount(GetCurrentProcess()));
 }
 
 } // namespace
@@ -59,23 +54,17 @@ int SoakFigure(const DriverOptions& options) {
     const SoakPlan plan = PlanFor(options);
     Running trainer;
     Running sorvane;
-    int answered = -1;
-    if (StartPair(options, &trainer, &sorvane)) {
-        PressEvenly(sorvane.window, plan.warmUpPresses, plan.warmUpMs);
-        PrintSnapshot("soak_before",
-                      TakeSnapshot(sorvane.process.handle, sorvane.process.id, sorvane.linuxPid));
-        answered = PressEvenly(sorvane.window, plan.presses, plan.durationMs);
-        Sleep(SETTLE_MS);
-        PrintSnapshot("soak_after",
-                      TakeSnapshot(sorvane.process.handle, sorvane.process.id, sorvane.linuxPid));
-        std::printf("RESULT soak_seconds %d\n", options.soakSeconds);
-        std::printf("RESULT soak_ticks %lu\n", plan.durationMs / READ_INTERVAL_MS);
-        std::printf("RESULT soak_presses %d\n", answered);
-        std::printf("RESULT driver_own_handles %lld\n", HandleCount(GetCurrentProcess()));
+    SoakResult soak;
+    const bool soaked =
+        StartPair(options, &trainer, &sorvane) &&
+        RunSoak({sorvane.window, sorvane.process.handle, sorvane.process.id, sorvane.linuxPid},
+                trainer.window, plan, &soak);
+    if (soaked) {
+        PrintSoak(options, plan, soak);
     }
     CloseProgram(&sorvane);
     CloseProgram(&trainer);
-    return answered == plan.presses ? 0 : 1;
+    return soaked && soak.answered == plan.presses ? 0 : 1;
 }
 
 } // namespace perf

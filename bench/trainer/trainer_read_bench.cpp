@@ -1,68 +1,57 @@
 // The cost of one ReadTransmittedText against a trainer holding 28,000
-// characters: the work the companion does on every 50 ms refresh tick.
-// Usage: trainer_read_bench STANDIN_TRAINER_EXE
-// Prints the median and 95th percentile of 1,000 calls and the share of one core
-// that one call every 50 ms implies. Wall-clock time of the calling thread: it
-// includes the trainer's answer and Wine's cross-process copy.
+// characters: the work the companion does on every refresh tick. Wall-clock
+// time of the calling thread, so it includes the trainer's answer and Wine's
+// cross-process copy. Each repetition times a single call, so the median
+// aggregate is the median call; core_share_percent is the share of one core
+// that one such call per refresh tick takes.
+// Usage: trainer_read_bench [--benchmark_...] STANDIN_TRAINER_EXE
 #include "drive.h"
+#include "main_dialog_callback.h"
 #include "trainer_link.h"
 
-#include <algorithm>
+#include <benchmark/benchmark.h>
+
 #include <cstdio>
-#include <vector>
+#include <string>
 
 namespace {
 
+constexpr char FULL_TEXT_ARGUMENTS[] = "--fill 28000";
+// The most the link reads: its buffer less the terminating NUL and one more.
+constexpr size_t EXPECTED_LENGTH = TEXT_BUFFER_SIZE - 2;
 constexpr int CALLS = 1000;
 constexpr int WARM_UP_CALLS = 20;
-constexpr char TEXT_LENGTH[] = "28000";
-constexpr size_t EXPECTED_LENGTH = 27999;
-constexpr double REFRESH_INTERVAL_MS = 50.0;
 constexpr double MS_PER_SECOND = 1000.0;
 constexpr double PERCENT = 100.0;
-constexpr double MEDIAN = 0.5;
-constexpr double PERCENTILE_95 = 0.95;
+constexpr double TICK_SECONDS_PER_PERCENT = TIMER_REFRESH_MS / MS_PER_SECOND / PERCENT;
 constexpr int USAGE_ERROR = 2;
 constexpr int SETUP_ERROR = 1;
 
-double Elapsed(const LARGE_INTEGER& start, const LARGE_INTEGER& end, const LARGE_INTEGER& rate) {
-    return static_cast<double>(end.QuadPart - start.QuadPart) * MS_PER_SECOND /
-           static_cast<double>(rate.QuadPart);
-}
-
-std::vector<double> TimeReads() {
-    LARGE_INTEGER rate;
-    QueryPerformanceFrequency(&rate);
-    std::vector<double> times;
-    times.reserve(CALLS);
-    for (int i = 0; i < CALLS; ++i) {
-        LARGE_INTEGER start;
-        LARGE_INTEGER end;
-        QueryPerformanceCounter(&start);
-        const std::string text = ReadTransmittedText();
-        QueryPerformanceCounter(&end);
-        if (text.size() != EXPECTED_LENGTH) {
-            return {};
+void BM_ReadTransmittedText(benchmark::State& state) {
+    for (auto _ : state) {
+        if (ReadTransmittedText().size() != EXPECTED_LENGTH) {
+            state.SkipWithError("the text read is not the trainer's whole text");
+            break;
         }
-        times.push_back(Elapsed(start, end, rate));
     }
-    std::sort(times.begin(), times.end());
-    return times;
-}
-
-double At(const std::vector<double>& sorted, double share) {
-    return sorted[static_cast<size_t>(share * static_cast<double>(sorted.size() - 1))];
+    // Google Benchmark divides a rate counter by the run's time (and multiplies an
+    // iteration-invariant one by the calls), then inverts it: time per call over
+    // the tick's length, in percent. Its console marks inverted rates with "s".
+    state.counters["core_share_percent"] =
+        benchmark::Counter(TICK_SECONDS_PER_PERCENT, benchmark::Counter::kIsIterationInvariantRate |
+                                                         benchmark::Counter::kInvert);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: trainer_read_bench STANDIN_TRAINER_EXE\n");
+        std::fprintf(stderr, "usage: trainer_read_bench [--benchmark_...] STANDIN_TRAINER_EXE\n");
         return USAGE_ERROR;
     }
     drive::Process trainer =
-        drive::StartProcess(drive::ToWindowsPath(argv[1]), std::string("--fill ") + TEXT_LENGTH);
+        drive::StartProcess(drive::ToWindowsPath(argv[1]), FULL_TEXT_ARGUMENTS);
     if (drive::WaitTopWindow(trainer.id, TRAINER_CAPTION) == nullptr) {
         std::fprintf(stderr, "the stand-in trainer did not start\n");
         drive::KillProcess(trainer);
@@ -71,18 +60,14 @@ int main(int argc, char** argv) {
     for (int i = 0; i < WARM_UP_CALLS; ++i) {
         ReadTransmittedText();
     }
-    const std::vector<double> times = TimeReads();
+    benchmark::RegisterBenchmark("ReadTransmittedText", BM_ReadTransmittedText)
+        ->Iterations(1)
+        ->Repetitions(CALLS)
+        ->ReportAggregatesOnly(true)
+        ->UseRealTime()
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
     drive::KillProcess(trainer);
-    if (times.empty()) {
-        std::fprintf(stderr, "the text read was not %zu characters long\n", EXPECTED_LENGTH);
-        return SETUP_ERROR;
-    }
-    const double median = At(times, MEDIAN);
-    std::printf("ReadTransmittedText, %s characters held, %d calls\n", TEXT_LENGTH, CALLS);
-    std::printf("  median  %.3f ms\n", median);
-    std::printf("  p95     %.3f ms\n", At(times, PERCENTILE_95));
-    std::printf("  max     %.3f ms\n", times.back());
-    std::printf("  share of one core at one call per %.0f ms: %.2f %%\n", REFRESH_INTERVAL_MS,
-                median / REFRESH_INTERVAL_MS * PERCENT);
     return 0;
 }

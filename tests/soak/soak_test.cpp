@@ -3,12 +3,13 @@
 // object counts Wine reports must not grow beyond generous bounds; the full
 // soak and its strict targets are a benchmark.
 #include "box_text.h"
-#include "compare_presses.h"
+#include "main_window.h"
 #include "process_probe.h"
-#include "resource_snapshot.h"
+#include "soak_run.h"
 #include "sorvane_session.h"
 #include "standin_client.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -16,22 +17,27 @@ namespace {
 constexpr char SORVANE_EXE_NAME[] = "Sorvane.exe";
 constexpr char TRAINER_ARGUMENTS[] = "--fill 1000";
 constexpr size_t TRAINER_TEXT_CHARS = 1000;
-constexpr size_t READ_BUFFER_BYTES = 28001;
-constexpr int TYPED_BOX = 102;
-constexpr int STATUS_LINE = 103;
 constexpr DWORD LINUX_PID_WAIT_MS = 5000;
-constexpr DWORD WARM_UP_MS = 5000;
-constexpr int WARM_UP_PRESSES = 20;
-constexpr DWORD SOAK_MS = 60000; // about 1,200 refresh ticks
-constexpr int SOAK_PRESSES = 200;
-constexpr DWORD SETTLE_MS = 2000;
+// Five seconds of warm-up with 20 presses, then a minute (about 1,200 refresh
+// ticks) with 200.
+constexpr perf::SoakPlan SHORT_SOAK = {5000, 20, 60000, 200};
 constexpr long long RESIDENT_GROWTH_LIMIT_KB = 2048;
 constexpr long long COUNT_TOLERANCE = 2;
 
 using SorvaneSoak = SorvaneSession;
 
-// A count Wine does not report (NOT_REPORTED on both sides) passes unchecked.
+// Wine reports some counts for no process; such a count is skipped, and said
+// so, rather than compared with itself.
 void ExpectNoGrowth(const char* what, long long before, long long after) {
+    const bool reportedBefore = before != perf::NOT_REPORTED;
+    const bool reportedAfter = after != perf::NOT_REPORTED;
+    if (!reportedBefore && !reportedAfter) {
+        std::printf("[  SKIPPED ] %s: not reported under Wine\n", what);
+        testing::Test::RecordProperty(what, "not reported");
+        return;
+    }
+    EXPECT_TRUE(reportedBefore && reportedAfter)
+        << what << " reported on one side only: " << before << " -> " << after;
     EXPECT_LE(after, before + COUNT_TOLERANCE) << what << " grew from " << before;
 }
 
@@ -48,26 +54,25 @@ TEST_F(SorvaneSoak, ShortSoakKeepsMemoryAndObjectCountsFlat) {
     HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, ProcessId());
     ASSERT_NE(process, nullptr);
 
-    const std::string text = perf::ReadTrainerText(trainer.frame, READ_BUFFER_BYTES);
-    ASSERT_EQ(text.size(), TRAINER_TEXT_CHARS);
-    SetText(TYPED_BOX, text);
-    ASSERT_EQ(perf::PressEvenly(Window(), WARM_UP_PRESSES, WARM_UP_MS), WARM_UP_PRESSES);
-    const perf::ResourceSnapshot before = perf::TakeSnapshot(process, ProcessId(), linuxPid);
-    const int answered = perf::PressEvenly(Window(), SOAK_PRESSES, SOAK_MS);
-    Sleep(SETTLE_MS);
-    const perf::ResourceSnapshot after = perf::TakeSnapshot(process, ProcessId(), linuxPid);
+    perf::SoakResult soak;
+    const bool soaked =
+        perf::RunSoak({Window(), process, ProcessId(), linuxPid}, trainer.frame, SHORT_SOAK, &soak);
     CloseHandle(process);
+    ASSERT_TRUE(soaked) << "the trainer's text could not be read";
 
-    EXPECT_EQ(answered, SOAK_PRESSES);
-    EXPECT_EQ(std::atol(Text(STATUS_LINE).c_str()), static_cast<long>(NonBlankCount(text)))
-        << Text(STATUS_LINE);
-    ASSERT_NE(before.residentKb, perf::NOT_REPORTED);
-    EXPECT_LT(after.residentKb - before.residentKb, RESIDENT_GROWTH_LIMIT_KB)
-        << "resident memory grew from " << before.residentKb << " KB to " << after.residentKb;
-    ExpectNoGrowth("handle count", before.handles, after.handles);
-    ExpectNoGrowth("GDI objects", before.gdiObjects, after.gdiObjects);
-    ExpectNoGrowth("USER objects", before.userObjects, after.userObjects);
-    ExpectNoGrowth("window count", before.windows, after.windows);
-    ExpectNoGrowth("Linux threads", before.threads, after.threads);
-    ExpectNoGrowth("Linux file descriptors", before.linuxFiles, after.linuxFiles);
+    ASSERT_EQ(soak.text.size(), TRAINER_TEXT_CHARS);
+    EXPECT_EQ(soak.warmUpAnswered, SHORT_SOAK.warmUpPresses);
+    EXPECT_EQ(soak.answered, SHORT_SOAK.presses);
+    EXPECT_EQ(std::atol(Text(ID_STATUS_LINE).c_str()), static_cast<long>(NonBlankCount(soak.text)))
+        << Text(ID_STATUS_LINE);
+    ASSERT_NE(soak.before.residentKb, perf::NOT_REPORTED);
+    EXPECT_LT(soak.after.residentKb - soak.before.residentKb, RESIDENT_GROWTH_LIMIT_KB)
+        << "resident memory grew from " << soak.before.residentKb << " KB to "
+        << soak.after.residentKb;
+    ExpectNoGrowth("handle count", soak.before.handles, soak.after.handles);
+    ExpectNoGrowth("GDI objects", soak.before.gdiObjects, soak.after.gdiObjects);
+    ExpectNoGrowth("USER objects", soak.before.userObjects, soak.after.userObjects);
+    ExpectNoGrowth("window count", soak.before.windows, soak.after.windows);
+    ExpectNoGrowth("Linux threads", soak.before.threads, soak.after.threads);
+    ExpectNoGrowth("Linux file descriptors", soak.before.linuxFiles, soak.after.linuxFiles);
 }

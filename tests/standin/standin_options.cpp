@@ -22,8 +22,8 @@ std::string ReadFileBytes(const char* path) {
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-std::string FillText(const char* count) {
-    PracticeCopy copy = StartPracticeCopy(GetTickCount());
+std::string FillText(const char* count, int groupsPerLine) {
+    PracticeCopy copy = StartPracticeCopy(GetTickCount(), groupsPerLine);
     return MakePracticeCopy(copy, ParseMilliseconds(count));
 }
 
@@ -34,7 +34,9 @@ bool ApplyValueSwitch(const char* name, const char* value, StandinOptions& optio
     } else if (std::strcmp(name, "--text-file") == 0) {
         options.text = ReadFileBytes(value);
     } else if (std::strcmp(name, "--fill") == 0) {
-        options.text = FillText(value);
+        options.text = FillText(value, PRACTICE_GROUPS_PER_LINE);
+    } else if (std::strcmp(name, "--fill-unbroken") == 0) {
+        options.text = FillText(value, PRACTICE_UNBROKEN);
     } else if (std::strcmp(name, "--second-text") == 0) {
         options.secondText = value;
     } else if (std::strcmp(name, "--caption") == 0) {

@@ -5,6 +5,7 @@
 //   --text TEXT            initial text of the text window
 //   --text-file PATH       initial text read byte for byte from a file
 //   --fill N               initial text: N characters of practice copy
+//   --fill-unbroken N      the same without line breaks: one paragraph
 //   --second-text TEXT     text of the second text window (with --two-children)
 //   --pace-ms N            one character of practice copy every N ms while sending
 //   --two-children         two direct children of class TRichEditRx

@@ -18,6 +18,8 @@ constexpr DWORD SETTLE_MS = 300;
 // Where the first group ends and where the first line of ten groups ends.
 constexpr size_t FIRST_GAP_INDEX = 5;
 constexpr size_t FIRST_LINE_BREAK_INDEX = 59;
+// Ten lines' worth, so practice copy in lines would break several times.
+constexpr size_t UNBROKEN_FILL_LENGTH = 610;
 
 class StandinTrainer : public testing::Test {
   protected:
@@ -180,6 +182,16 @@ TEST_F(StandinTrainer, TextFileGivesTheInitialTextByteForByte) {
     ASSERT_NE(child, nullptr);
     EXPECT_EQ(SendMessageA(child, WM_GETTEXTLENGTH, 0, 0), static_cast<LRESULT>(bytes.size()));
     EXPECT_EQ(drive::WindowText(child), bytes);
+}
+
+TEST_F(StandinTrainer, FillUnbrokenGivesPracticeCopyWithoutLineBreaks) {
+    trainer = standin::StartStandin("--fill-unbroken " + std::to_string(UNBROKEN_FILL_LENGTH));
+    HWND child = OnlyChild(trainer.frame);
+    ASSERT_NE(child, nullptr);
+    const std::string text = drive::WindowText(child);
+    EXPECT_EQ(text.size(), UNBROKEN_FILL_LENGTH);
+    EXPECT_EQ(text.find_first_of("\r\n"), std::string::npos) << text;
+    EXPECT_EQ(text[FIRST_GAP_INDEX], ' ') << text;
 }
 
 TEST_F(StandinTrainer, ReplacingEveryFewMillisecondsChangesTheText) {

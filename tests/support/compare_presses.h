@@ -21,7 +21,7 @@ double PressCompareTimed(HWND window, DWORD timeoutMs = PRESS_ANSWER_TIMEOUT_MS)
 int PressEvenly(HWND window, int presses, DWORD durationMs);
 
 // The text of the trainer's first text-class child, read with WM_GETTEXT into a
-// buffer of `bufferBytes` as the companion reads it; empty when it does not answer.
-std::string ReadTrainerText(HWND trainerFrame, size_t bufferBytes);
+// buffer of the companion's size; empty when it does not answer.
+std::string ReadTrainerText(HWND trainerFrame);
 
 } // namespace perf

@@ -5,7 +5,6 @@
 namespace perf {
 
 namespace {
-constexpr double MS_PER_SECOND = 1000.0;
 constexpr double HALF = 0.5;
 } // namespace
 

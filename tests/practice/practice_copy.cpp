@@ -4,8 +4,6 @@ namespace {
 
 constexpr char ALPHABET[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789.,?/=";
 constexpr uint32_t ALPHABET_SIZE = sizeof(ALPHABET) - 1;
-constexpr int GROUP_LENGTH = 5;
-constexpr int GROUPS_PER_LINE = 10;
 constexpr char GROUP_GAP[] = " ";
 constexpr char LINE_BREAK[] = "\r\n";
 
@@ -17,9 +15,10 @@ constexpr int LCG_USEFUL_SHIFT = 8;
 
 } // namespace
 
-PracticeCopy StartPracticeCopy(uint32_t seed) {
+PracticeCopy StartPracticeCopy(uint32_t seed, int groupsPerLine) {
     PracticeCopy copy;
     copy.randomState = seed;
+    copy.groupsPerLine = groupsPerLine;
     return copy;
 }
 
@@ -29,12 +28,12 @@ uint32_t PracticeRandom(PracticeCopy& copy, uint32_t bound) {
 }
 
 std::string NextPracticePiece(PracticeCopy& copy) {
-    if (copy.charsInGroup < GROUP_LENGTH) {
+    if (copy.charsInGroup < PRACTICE_GROUP_LENGTH) {
         ++copy.charsInGroup;
         return std::string(1, ALPHABET[PracticeRandom(copy, ALPHABET_SIZE)]);
     }
     copy.charsInGroup = 0;
-    if (++copy.groupsInLine < GROUPS_PER_LINE) {
+    if (copy.groupsPerLine == PRACTICE_UNBROKEN || ++copy.groupsInLine < copy.groupsPerLine) {
         return GROUP_GAP;
     }
     copy.groupsInLine = 0;

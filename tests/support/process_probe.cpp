@@ -86,7 +86,7 @@ bool CommandLineNames(const std::string& commandLine, const std::string& exeName
 bool SharesOurPrefix(int linuxPid) {
     const char* prefix = std::getenv(PREFIX_VARIABLE);
     if (prefix == nullptr || *prefix == '\0') {
-        return true; // nothing to tell benches apart by
+        return true; // nothing to tell Wine desktops apart by
     }
     const std::string wanted = std::string(PREFIX_VARIABLE) + "=" + prefix;
     const std::string environment = ReadWholeFile(ProcPath(linuxPid, "environ"));

@@ -16,7 +16,7 @@ constexpr long long NOT_REPORTED = -1;
 
 // Linux process ids whose command line names `exeName` (a file name such as
 // "Sorvane.exe", compared without regard to case) and whose Wine prefix is this
-// process's own, so processes of other benches on the machine are left out.
+// process's own, so processes of other Wine desktops on the machine are left out.
 std::vector<int> LinuxPidsRunning(const std::string& exeName);
 
 // The one Linux process running `exeName` that is not in `before`; 0 when there

@@ -2,8 +2,8 @@
 
 #include "drive.h"
 #include "main_window.h"
-#include "perf_floors.h"
 #include "perf_timing.h"
+#include "trainer_link.h"
 
 #include <vector>
 
@@ -62,10 +62,10 @@ int PressEvenly(HWND window, int presses, DWORD durationMs) {
     return answered;
 }
 
-std::string ReadTrainerText(HWND trainerFrame, size_t bufferBytes) {
-    HWND text = FindWindowExA(trainerFrame, nullptr, TRAINER_TEXT_CLASS_NAME, nullptr);
-    std::vector<char> buffer(bufferBytes, '\0');
-    const LRESULT got = SendBounded(text, WM_GETTEXT, bufferBytes - 1,
+std::string ReadTrainerText(HWND trainerFrame) {
+    HWND text = FindWindowExA(trainerFrame, nullptr, TRAINER_TEXT_CLASS, nullptr);
+    std::vector<char> buffer(TEXT_BUFFER_SIZE, '\0');
+    const LRESULT got = SendBounded(text, WM_GETTEXT, TEXT_BUFFER_SIZE - 1,
                                     reinterpret_cast<LPARAM>(buffer.data()), SET_TEXT_TIMEOUT_MS);
     return std::string(buffer.data(), got > 0 ? static_cast<size_t>(got) : 0);
 }

@@ -7,6 +7,8 @@
 
 namespace perf {
 
+constexpr double MS_PER_SECOND = 1000.0;
+
 // Milliseconds since an arbitrary start, from the high-resolution counter.
 double NowMs();
 
