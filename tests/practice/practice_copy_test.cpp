@@ -29,35 +29,36 @@ void ExpectGroupColumn(const std::string& text, size_t at, size_t column) {
     EXPECT_EQ(!gap, IsGroupCharacter(text[at])) << "at " << at;
 }
 
-// The line break takes the place of the space after a line's last group.
+// The line break takes the place of the space after a line's last group; an
+// unbroken copy is one line as long as the text.
 void ExpectGroupsInLines(PracticeCopy copy, int groupsPerLine) {
-    const size_t lineLength = groupsPerLine * GROUP_WITH_GAP - 1 + LINE_BREAK_LENGTH;
-    const std::string text = MakePracticeCopy(copy, lineLength * LINES_CHECKED);
-    ASSERT_EQ(text.size(), lineLength * LINES_CHECKED);
+    const bool unbroken = groupsPerLine == PRACTICE_UNBROKEN;
+    const size_t lineLength =
+        unbroken ? PARAGRAPH_LENGTH : groupsPerLine * GROUP_WITH_GAP - 1 + LINE_BREAK_LENGTH;
+    const size_t breakLength = unbroken ? 0 : LINE_BREAK_LENGTH;
+    const size_t lines = unbroken ? 1 : LINES_CHECKED;
+    const std::string text = MakePracticeCopy(copy, lineLength * lines);
+    ASSERT_EQ(text.size(), lineLength * lines);
     for (size_t at = 0; at < text.size(); at += lineLength) {
-        for (size_t column = 0; column + LINE_BREAK_LENGTH < lineLength; ++column) {
+        for (size_t column = 0; column + breakLength < lineLength; ++column) {
             ExpectGroupColumn(text, at + column, column);
         }
-        EXPECT_EQ(text.substr(at + lineLength - LINE_BREAK_LENGTH, LINE_BREAK_LENGTH), LINE_BREAK)
+        EXPECT_EQ(text.substr(at + lineLength - breakLength, breakLength),
+                  unbroken ? "" : LINE_BREAK)
             << "at " << at;
     }
 }
 
 } // namespace
 
-TEST(PracticeCopy, LinesHoldTenGroupsOfFiveSeparatedBySpaces) {
-    ExpectGroupsInLines(StartPracticeCopy(SEED), TRAINER_LINE_GROUPS);
-}
-
-TEST(PracticeCopy, LinesHoldAsManyGroupsAsAsked) {
-    ExpectGroupsInLines(StartPracticeCopy(SEED, LONG_LINE_GROUPS), LONG_LINE_GROUPS);
-}
-
-TEST(PracticeCopy, UnbrokenCopyIsOneParagraphOfGroups) {
-    PracticeCopy copy = StartPracticeCopy(SEED, PRACTICE_UNBROKEN);
-    const std::string text = MakePracticeCopy(copy, PARAGRAPH_LENGTH);
-    for (size_t at = 0; at < text.size(); ++at) {
-        ExpectGroupColumn(text, at, at);
+// Ten groups a line as the trainer sends them, as many as asked, or no breaks.
+TEST(PracticeCopy, LinesHoldTenGroupsOrAsManyAsAskedOrNoBreakAtAll) {
+    for (int groupsPerLine : {TRAINER_LINE_GROUPS, LONG_LINE_GROUPS, PRACTICE_UNBROKEN}) {
+        SCOPED_TRACE(groupsPerLine);
+        ExpectGroupsInLines(groupsPerLine == TRAINER_LINE_GROUPS
+                                ? StartPracticeCopy(SEED)
+                                : StartPracticeCopy(SEED, groupsPerLine),
+                            groupsPerLine);
     }
 }
 
