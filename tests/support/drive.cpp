@@ -8,6 +8,9 @@ namespace drive {
 namespace {
 
 constexpr char WINE_ROOT_DRIVE[] = "Z:";
+constexpr int CENTRE_TOLERANCE_PX = 1;
+constexpr int FIRST_TEXT_BYTE = 1;
+constexpr int LAST_TEXT_BYTE = 255;
 constexpr DWORD KILL_WAIT_MS = 5000;
 constexpr UINT KILLED_EXIT_CODE = 99;
 
@@ -236,6 +239,12 @@ int CountMessageBoxes(DWORD processId, const std::string& caption) {
     return SearchTopWindows(processId, caption, MESSAGE_BOX_CLASS).count;
 }
 
+HWND WaitMessageBox(DWORD processId, const std::string& caption, DWORD timeoutMs) {
+    HWND box = nullptr;
+    WaitFor([&] { return (box = FindMessageBox(processId, caption)) != nullptr; }, timeoutMs);
+    return box;
+}
+
 bool DismissMessageBox(HWND box, DWORD timeoutMs) {
     HWND ok = GetDlgItem(box, MESSAGE_BOX_OK_ID);
     if (ok == nullptr) {
@@ -287,6 +296,25 @@ RECT ChildRectInParent(HWND child) {
     GetWindowRect(child, &rect);
     MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
     return rect;
+}
+
+bool IsCentredOnWorkArea(HWND window) {
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    // The gap on one side less the gap on the other: twice the distance from the middle.
+    const int dx = (rect.left - work.left) - (work.right - rect.right);
+    const int dy = (rect.top - work.top) - (work.bottom - rect.bottom);
+    return std::abs(dx) <= 2 * CENTRE_TOLERANCE_PX && std::abs(dy) <= 2 * CENTRE_TOLERANCE_PX;
+}
+
+std::string EveryByteButNul() {
+    std::string bytes;
+    for (int c = FIRST_TEXT_BYTE; c <= LAST_TEXT_BYTE; ++c) {
+        bytes += static_cast<char>(c);
+    }
+    return bytes;
 }
 
 void PostMouseClick(HWND window) {
