@@ -57,26 +57,25 @@ std::string TypedWithOneMistake(const std::string& transmitted, const Row& row) 
     return typed;
 }
 
-TEST_F(SorvaneWithTrainer, AFirstMismatchBeyond16BitPositionsIsCountedAndSelectedExactly) {
+using LongTypedText = SorvaneWithTrainer;
+
+TEST_F(LongTypedText, AFirstMismatchBeyond16BitPositionsIsCountedAndSelectedExactly) {
     const std::string transmitted = PracticeText(TRANSMITTED_LENGTH, TRANSMITTED_SEED);
-    const standin::Standin trainer = StartTrainer();
+    const standin::Standin trainer = StartWithTrainer();
     ASSERT_NE(trainer.frame, nullptr);
     ASSERT_TRUE(standin::SetStandinText(trainer.frame, transmitted));
-    ASSERT_TRUE(StartSorvane());
     for (const Row& row : ROWS) {
         SCOPED_TRACE(row.wrongAtLeast);
         const std::string typed = TypedWithOneMistake(transmitted, row);
         ASSERT_EQ(typed.size(), TYPED_LENGTH);
-        SetText(ID_TYPED_TEXT, typed);
+        ASSERT_TRUE(TypeThenCompare(typed, transmitted, LONG_TEXT_WAIT_MS));
         ASSERT_EQ(Text(ID_TYPED_TEXT).size(), TYPED_LENGTH);
-        ASSERT_TRUE(CompareUntilShown(transmitted, LONG_TEXT_WAIT_MS));
 
-        EXPECT_EQ(Text(ID_STATUS_LINE), FormatMatchLine(static_cast<int32_t>(row.wrongCharacter)));
+        ExpectResultRight(static_cast<int32_t>(row.wrongCharacter));
         const drive::Selection selection = Selection(ID_TYPED_TEXT);
         EXPECT_GT(selection.start, row.wrongAtLeast);
         EXPECT_EQ(selection.end, selection.start + 1);
         EXPECT_EQ(Text(ID_TYPED_TEXT).substr(selection.start, 1), std::string(1, WRONG_CHARACTER));
-        ExpectResultRight();
     }
 }
 
