@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 constexpr int32_t UNTOUCHED = -5;
@@ -90,20 +92,16 @@ TEST(ModalRun, WindowIsShownForTheLoop) {
     EXPECT_TRUE(visible);
 }
 
-TEST(ModalRun, MaximisedStyleGreetsWithSizeMaximized) {
-    HWND dialog = NewTestDialog(WS_POPUP | WS_CAPTION | WS_MAXIMIZE);
-    const ModalRun run = RunModal(dialog, EndNow);
-    const LoggedMessage* size = FirstOf(run, WM_SIZE);
-    ASSERT_NE(size, nullptr);
-    EXPECT_EQ(size->wParam, static_cast<WPARAM>(SIZE_MAXIMIZED));
-}
-
-TEST(ModalRun, MinimisedStyleGreetsWithSizeMinimized) {
-    HWND dialog = NewTestDialog(WS_POPUP | WS_CAPTION | WS_MINIMIZE);
-    const ModalRun run = RunModal(dialog, EndNow);
-    const LoggedMessage* size = FirstOf(run, WM_SIZE);
-    ASSERT_NE(size, nullptr);
-    EXPECT_EQ(size->wParam, static_cast<WPARAM>(SIZE_MINIMIZED));
+TEST(ModalRun, MaximisedOrMinimisedStyleGreetsWithThatSize) {
+    const std::pair<DWORD, WPARAM> rows[] = {{WS_MAXIMIZE, SIZE_MAXIMIZED},
+                                             {WS_MINIMIZE, SIZE_MINIMIZED}};
+    for (const auto& [style, sizeType] : rows) {
+        SCOPED_TRACE(sizeType);
+        const ModalRun run = RunModal(NewTestDialog(WS_POPUP | WS_CAPTION | style), EndNow);
+        const LoggedMessage* size = FirstOf(run, WM_SIZE);
+        ASSERT_NE(size, nullptr);
+        EXPECT_EQ(size->wParam, sizeType);
+    }
 }
 
 TEST(ModalRun, HandlerNeverSeesActivate) {
