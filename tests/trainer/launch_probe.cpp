@@ -1,9 +1,10 @@
 // Runs the trainer link's launch from wherever this executable was copied to,
 // since ProgramDirectory reads the running executable's own path.
 // Usage: launch_probe OUTPUT_FILE LAUNCHES
-// Writes "directory=" ProgramDirectory(), one "process=" line per LaunchTrainer
-// call with the identifier it returned, and "error mode=" this process's error
-// mode afterwards (it starts from 0), one per line.
+// Writes the directory line with ProgramDirectory(), one process line per
+// LaunchTrainer call with the identifier it returned, and the error mode line
+// with this process's error mode afterwards (it starts from 0).
+#include "launch_probe.h"
 #include "trainer_link.h"
 
 #include <cstdio>
@@ -26,11 +27,12 @@ int main(int argc, char** argv) {
         return OUTPUT_ERROR;
     }
     SetErrorMode(0);
-    std::fprintf(output, "directory=%s\n", ProgramDirectory().c_str());
+    std::fprintf(output, "%s%s\n", PROBE_DIRECTORY_KEY, ProgramDirectory().c_str());
     for (long i = 0; i < launches; ++i) {
-        std::fprintf(output, "process=%lu\n", static_cast<unsigned long>(LaunchTrainer()));
+        std::fprintf(output, "%s%lu\n", PROBE_PROCESS_KEY,
+                     static_cast<unsigned long>(LaunchTrainer()));
     }
-    std::fprintf(output, "error mode=0x%X\n", GetErrorMode());
+    std::fprintf(output, "%s0x%X\n", PROBE_ERROR_MODE_KEY, GetErrorMode());
     std::fclose(output);
     return 0;
 }

@@ -3,17 +3,14 @@
 #include "trainer_test_fixture.h"
 
 #include <algorithm>
-#include <climits>
 
 namespace {
 
 constexpr int REPEATED_READS = 20;
-constexpr size_t LONGEST_READ = TEXT_BUFFER_SIZE - 2; // 27,999
+// The longest text a read returns.
+constexpr size_t LONGEST_READ = 27999;
 constexpr size_t OVERLONG_TEXT = 30000;
 constexpr DWORD SLOW_REPLY_MS = 300;
-// Another version's caption: differs by more than letter case, since the
-// platform's caption search ignores case.
-constexpr char OTHER_CAPTION[] = "Koch Method CW Trainer - Brenlow 2";
 
 // A text whose every position is told apart from its neighbours, so a cut in
 // the wrong place shows.
@@ -26,10 +23,21 @@ std::string Numbered(size_t length) {
     return text;
 }
 
-HWND OnlyChild(HWND parent) {
-    const std::vector<HWND> children = standin::DirectChildren(parent);
-    return children.size() == 1 ? children[0] : nullptr;
-}
+struct Lookalike {
+    const char* arguments;
+    bool nested; // inside a panel rather than a direct child of the frame
+    const char* className;
+    const char* text;
+};
+
+// Text windows the trainer's own would be mistaken for by a looser search.
+const Lookalike LOOKALIKES[] = {
+    {"--nested-child --text NESTED", true, STANDIN_TEXT_CLASS, "NESTED"},
+    {"--prefix-class --text PREFIX", false, STANDIN_PREFIX_CLASS, "PREFIX"},
+    {"--case-class --text CASE", false, STANDIN_CASE_CLASS, "CASE"},
+};
+
+using TrainerRead = TrainerLinkTest;
 
 } // namespace
 
@@ -38,11 +46,10 @@ TEST(TrainerLinkFacts, NamesTheTrainerAsItShowsItself) {
     EXPECT_STREQ(TRAINER_TEXT_CLASS, STANDIN_TEXT_CLASS);
     EXPECT_EQ(TRAINER_MSG_START, STANDIN_MSG_START);
     EXPECT_EQ(TRAINER_MSG_STOP, STANDIN_MSG_STOP);
-    EXPECT_STREQ(TRAINER_EXE_NAME, "KochMorseTrainer.exe");
-    EXPECT_EQ(TEXT_BUFFER_SIZE, 28001u);
+    EXPECT_STREQ(TRAINER_EXE_NAME, STANDIN_INSTALLED_NAME);
 }
 
-TEST_F(TrainerLinkTest, NoTrainerGivesTheEmptyTextEveryTimeAndNoBox) {
+TEST_F(TrainerRead, NoTrainerGivesTheEmptyTextEveryTimeAndNoBox) {
     EXPECT_EQ(FindTrainerWindow(), nullptr);
     for (int i = 0; i < REPEATED_READS; ++i) {
         std::string text = "unread";
@@ -52,7 +59,7 @@ TEST_F(TrainerLinkTest, NoTrainerGivesTheEmptyTextEveryTimeAndNoBox) {
     EXPECT_EQ(drive::CountMessageBoxes(GetCurrentProcessId()), 0);
 }
 
-TEST_F(TrainerLinkTest, FindsTheTrainerAndReadsItsText) {
+TEST_F(TrainerRead, FindsTheTrainerAndReadsItsText) {
     standin::Standin trainer = StartTrainer("--text CQ");
     ASSERT_NE(trainer.frame, nullptr);
     EXPECT_EQ(FindTrainerWindow(), trainer.frame);
@@ -62,7 +69,7 @@ TEST_F(TrainerLinkTest, FindsTheTrainerAndReadsItsText) {
 }
 
 // Every call searches afresh: a changed text and a closed trainer show at once.
-TEST_F(TrainerLinkTest, EveryReadSeesTheTrainerAsItIsNow) {
+TEST_F(TrainerRead, EveryReadSeesTheTrainerAsItIsNow) {
     standin::Standin trainer = StartTrainer("--text ONE");
     ASSERT_NE(trainer.frame, nullptr);
     std::string text;
@@ -77,7 +84,7 @@ TEST_F(TrainerLinkTest, EveryReadSeesTheTrainerAsItIsNow) {
     EXPECT_EQ(text, "");
 }
 
-TEST_F(TrainerLinkTest, ALongTextComesBackAsItsFirst27999Characters) {
+TEST_F(TrainerRead, ALongTextComesBackAsItsFirst27999Characters) {
     standin::Standin trainer = StartTrainer("");
     ASSERT_NE(trainer.frame, nullptr);
     for (size_t length : {LONGEST_READ - 1, LONGEST_READ, LONGEST_READ + 1, OVERLONG_TEXT}) {
@@ -90,11 +97,11 @@ TEST_F(TrainerLinkTest, ALongTextComesBackAsItsFirst27999Characters) {
     }
 }
 
-TEST_F(TrainerLinkTest, ANulInTheTrainersTextEndsTheText) {
+TEST_F(TrainerRead, ANulInTheTrainersTextEndsTheText) {
     standin::Standin trainer = StartTrainer("");
     ASSERT_NE(trainer.frame, nullptr);
     ASSERT_TRUE(standin::SetStandinText(trainer.frame, std::string("VVV\0DE", 6)));
-    HWND child = OnlyChild(trainer.frame);
+    HWND child = standin::OnlyChild(trainer.frame);
     ASSERT_NE(child, nullptr);
     ASSERT_EQ(SendMessageA(child, WM_GETTEXTLENGTH, 0, 0), 6);
     std::string text;
@@ -102,23 +109,17 @@ TEST_F(TrainerLinkTest, ANulInTheTrainersTextEndsTheText) {
     EXPECT_EQ(text, "VVV");
 }
 
-TEST_F(TrainerLinkTest, EveryByteValueFrom1To255SurvivesTheRoundTrip) {
+TEST_F(TrainerRead, EveryByteValueFrom1To255SurvivesTheRoundTrip) {
     standin::Standin trainer = StartTrainer("");
     ASSERT_NE(trainer.frame, nullptr);
-    std::string sent;
-    for (int byte = 1; byte <= UCHAR_MAX; ++byte) {
-        sent += static_cast<char>(byte);
-    }
+    const std::string sent = drive::EveryByteButNul();
     ASSERT_TRUE(standin::SetStandinText(trainer.frame, sent));
     std::string text;
     ASSERT_TRUE(ReadWithin(&text));
-    ASSERT_EQ(text.size(), sent.size());
-    for (size_t i = 0; i < sent.size(); ++i) {
-        EXPECT_EQ(static_cast<unsigned char>(text[i]), static_cast<unsigned char>(sent[i]));
-    }
+    EXPECT_EQ(text, sent);
 }
 
-TEST_F(TrainerLinkTest, WithTwoTextChildrenTheOneLaterInTheWalkSuppliesTheText) {
+TEST_F(TrainerRead, WithTwoTextChildrenTheOneLaterInTheWalkSuppliesTheText) {
     standin::Standin trainer = StartTrainer("--two-children --text FIRST --second-text SECOND");
     ASSERT_NE(trainer.frame, nullptr);
     const std::vector<HWND> children = standin::DirectChildren(trainer.frame);
@@ -131,45 +132,26 @@ TEST_F(TrainerLinkTest, WithTwoTextChildrenTheOneLaterInTheWalkSuppliesTheText) 
     EXPECT_EQ(text, later);
 }
 
-TEST_F(TrainerLinkTest, ANestedTextWindowIsNotFound) {
-    standin::Standin trainer = StartTrainer("--nested-child --text NESTED");
-    ASSERT_NE(trainer.frame, nullptr);
-    HWND panel = OnlyChild(trainer.frame);
-    ASSERT_NE(panel, nullptr);
-    HWND nested = OnlyChild(panel);
-    ASSERT_NE(nested, nullptr);
-    ASSERT_EQ(drive::ClassName(nested), TRAINER_TEXT_CLASS);
-    ASSERT_EQ(drive::WindowText(nested), "NESTED");
-    std::string text = "unread";
-    ASSERT_TRUE(ReadWithin(&text));
-    EXPECT_EQ(text, "");
+TEST_F(TrainerRead, OnlyADirectChildOfExactlyTheTrainersClassIsRead) {
+    for (const Lookalike& lookalike : LOOKALIKES) {
+        SCOPED_TRACE(lookalike.arguments);
+        standin::Standin trainer = StartTrainer(lookalike.arguments);
+        ASSERT_NE(trainer.frame, nullptr);
+        HWND child = standin::OnlyChild(trainer.frame);
+        if (lookalike.nested) {
+            child = standin::OnlyChild(child);
+        }
+        ASSERT_NE(child, nullptr);
+        ASSERT_EQ(drive::ClassName(child), lookalike.className);
+        ASSERT_EQ(drive::WindowText(child), lookalike.text);
+        std::string text = "unread";
+        ASSERT_TRUE(ReadWithin(&text));
+        EXPECT_EQ(text, "");
+        StopTrainer(trainer);
+    }
 }
 
-TEST_F(TrainerLinkTest, AClassThatOnlyStartsWithTheNameIsNotFound) {
-    standin::Standin trainer = StartTrainer("--prefix-class --text PREFIX");
-    ASSERT_NE(trainer.frame, nullptr);
-    HWND child = OnlyChild(trainer.frame);
-    ASSERT_NE(child, nullptr);
-    ASSERT_EQ(drive::ClassName(child), STANDIN_PREFIX_CLASS);
-    ASSERT_EQ(drive::WindowText(child), "PREFIX");
-    std::string text = "unread";
-    ASSERT_TRUE(ReadWithin(&text));
-    EXPECT_EQ(text, "");
-}
-
-TEST_F(TrainerLinkTest, AClassThatDiffersOnlyInCaseIsNotFound) {
-    standin::Standin trainer = StartTrainer("--case-class --text CASE");
-    ASSERT_NE(trainer.frame, nullptr);
-    HWND child = OnlyChild(trainer.frame);
-    ASSERT_NE(child, nullptr);
-    ASSERT_EQ(drive::ClassName(child), STANDIN_CASE_CLASS);
-    ASSERT_EQ(drive::WindowText(child), "CASE");
-    std::string text = "unread";
-    ASSERT_TRUE(ReadWithin(&text));
-    EXPECT_EQ(text, "");
-}
-
-TEST_F(TrainerLinkTest, ADifferentCaptionCountsAsNotRunning) {
+TEST_F(TrainerRead, ADifferentCaptionCountsAsNotRunning) {
     standin::Standin other =
         StartTrainer("--text OTHER --caption " + standin::Quoted(OTHER_CAPTION), OTHER_CAPTION);
     ASSERT_NE(other.frame, nullptr);
@@ -180,7 +162,7 @@ TEST_F(TrainerLinkTest, ADifferentCaptionCountsAsNotRunning) {
 }
 
 // The read is synchronous: a trainer slow to answer still delivers its text.
-TEST_F(TrainerLinkTest, ASlowTrainerIsWaitedFor) {
+TEST_F(TrainerRead, ASlowTrainerIsWaitedFor) {
     standin::Standin trainer =
         StartTrainer("--text SLOW --delay-ms " + std::to_string(SLOW_REPLY_MS));
     ASSERT_NE(trainer.frame, nullptr);

@@ -26,12 +26,14 @@ standin::Standin TrainerLinkTest::StartTrainer(const std::string& arguments,
 }
 
 void TrainerLinkTest::StopTrainer(standin::Standin& trainer) {
+    const HWND frame = trainer.frame;
     for (standin::Standin& started : trainers) {
         if (started.process.id == trainer.process.id) {
             standin::StopStandin(started);
         }
     }
     trainer = {};
+    EXPECT_TRUE(drive::WaitFor([frame] { return !IsWindow(frame); })) << "the trainer stayed";
 }
 
 void TrainerLinkTest::ForgetNot(DWORD processId) {

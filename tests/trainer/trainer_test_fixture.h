@@ -13,6 +13,9 @@
 #include <vector>
 
 constexpr DWORD LINK_CALL_TIMEOUT_MS = 15000;
+// Another version's caption: differs by more than letter case, since the
+// platform's caption search ignores case.
+constexpr char OTHER_CAPTION[] = "Koch Method CW Trainer - Brenlow 2";
 
 class TrainerLinkTest : public testing::Test {
   protected:
@@ -22,7 +25,8 @@ class TrainerLinkTest : public testing::Test {
     // Starts a stand-in that this test ends; frame is null when it did not appear.
     standin::Standin StartTrainer(const std::string& arguments,
                                   const std::string& caption = STANDIN_CAPTION);
-    // Ends a stand-in before the case ends; TearDown then leaves it alone.
+    // Ends a stand-in before the case ends and waits until its window is gone;
+    // TearDown then leaves it alone.
     void StopTrainer(standin::Standin& trainer);
     // A process started by the link under test, known only by its identifier.
     void ForgetNot(DWORD processId);
