@@ -34,11 +34,6 @@ class StandinTrainer : public testing::Test {
     std::string folder;
 };
 
-HWND OnlyChild(HWND parent) {
-    const std::vector<HWND> children = standin::DirectChildren(parent);
-    return children.size() == 1 ? children[0] : nullptr;
-}
-
 std::string GetTextWithCount(HWND window, WPARAM count, LRESULT* result) {
     char buffer[64];
     std::memset(buffer, 'x', sizeof(buffer));
@@ -51,7 +46,7 @@ std::string GetTextWithCount(HWND window, WPARAM count, LRESULT* result) {
 TEST_F(StandinTrainer, ShowsTheTrainerCaptionAndADirectTextChild) {
     trainer = standin::StartStandin("--text HELLO");
     ASSERT_NE(trainer.frame, nullptr);
-    HWND child = OnlyChild(trainer.frame);
+    HWND child = standin::OnlyChild(trainer.frame);
     ASSERT_NE(child, nullptr);
     EXPECT_EQ(drive::ClassName(child), STANDIN_TEXT_CLASS);
     EXPECT_EQ(drive::WindowText(child), "HELLO");
@@ -62,7 +57,7 @@ TEST_F(StandinTrainer, ShowsTheTrainerCaptionAndADirectTextChild) {
 // number of bytes copied as the result.
 TEST_F(StandinTrainer, GetTextCopiesOneLessThanTheCountAndANul) {
     trainer = standin::StartStandin("--text ABCDEFG");
-    HWND child = OnlyChild(trainer.frame);
+    HWND child = standin::OnlyChild(trainer.frame);
     ASSERT_NE(child, nullptr);
     LRESULT result = 0;
     std::string buffer = GetTextWithCount(child, 5, &result);
@@ -76,7 +71,7 @@ TEST_F(StandinTrainer, GetTextCopiesOneLessThanTheCountAndANul) {
 
 TEST_F(StandinTrainer, StartSendsPracticeCopyAndStopHaltsIt) {
     trainer = standin::StartStandin("--pace-ms " + std::to_string(FAST_PACE_MS));
-    HWND child = OnlyChild(trainer.frame);
+    HWND child = standin::OnlyChild(trainer.frame);
     ASSERT_NE(child, nullptr);
     EXPECT_EQ(drive::WindowText(child), "");
     SendMessageA(trainer.frame, STANDIN_MSG_START, 0, 0);
@@ -90,14 +85,12 @@ TEST_F(StandinTrainer, StartSendsPracticeCopyAndStopHaltsIt) {
     EXPECT_EQ(drive::WindowText(child), stopped);
     EXPECT_EQ(stopped[FIRST_GAP_INDEX], ' ');
     EXPECT_EQ(stopped.substr(FIRST_LINE_BREAK_INDEX, 2), "\r\n");
-    const standin::MessageCounts counts = standin::QueryCounts(trainer.frame);
-    EXPECT_EQ(counts.starts, 1);
-    EXPECT_EQ(counts.stops, 1);
+    EXPECT_EQ(standin::QueryCounts(trainer.frame), (standin::MessageCounts{1, 1}));
 }
 
 TEST_F(StandinTrainer, CopyDataReplacesTheTextNulIncluded) {
     trainer = standin::StartStandin("--text OLD");
-    HWND child = OnlyChild(trainer.frame);
+    HWND child = standin::OnlyChild(trainer.frame);
     ASSERT_NE(child, nullptr);
     const std::string bytes("AB\0CD", 5);
     ASSERT_TRUE(standin::SetStandinText(trainer.frame, bytes));
@@ -109,22 +102,22 @@ TEST_F(StandinTrainer, CopyDataReplacesTheTextNulIncluded) {
 
 TEST_F(StandinTrainer, LookAlikeLayoutsHaveTheirOwnClasses) {
     trainer = standin::StartStandin("--prefix-class --text P");
-    HWND child = OnlyChild(trainer.frame);
+    HWND child = standin::OnlyChild(trainer.frame);
     ASSERT_NE(child, nullptr);
     EXPECT_EQ(drive::ClassName(child), STANDIN_PREFIX_CLASS);
     standin::StopStandin(trainer);
 
     trainer = standin::StartStandin("--case-class --text C");
-    child = OnlyChild(trainer.frame);
+    child = standin::OnlyChild(trainer.frame);
     ASSERT_NE(child, nullptr);
     EXPECT_EQ(drive::ClassName(child), STANDIN_CASE_CLASS);
     standin::StopStandin(trainer);
 
     trainer = standin::StartStandin("--nested-child --text N");
-    HWND panel = OnlyChild(trainer.frame);
+    HWND panel = standin::OnlyChild(trainer.frame);
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(drive::ClassName(panel), STANDIN_PANEL_CLASS);
-    HWND nested = OnlyChild(panel);
+    HWND nested = standin::OnlyChild(panel);
     ASSERT_NE(nested, nullptr);
     EXPECT_EQ(drive::ClassName(nested), STANDIN_TEXT_CLASS);
     EXPECT_EQ(drive::WindowText(nested), "N");
@@ -176,7 +169,7 @@ TEST_F(StandinTrainer, TextFileGivesTheInitialTextByteForByte) {
     const std::string file = folder + "\\text.bin";
     ASSERT_TRUE(testfiles::WriteBytes(file, bytes));
     trainer = standin::StartStandin("--text-file " + standin::Quoted(file));
-    HWND child = OnlyChild(trainer.frame);
+    HWND child = standin::OnlyChild(trainer.frame);
     ASSERT_NE(child, nullptr);
     EXPECT_EQ(SendMessageA(child, WM_GETTEXTLENGTH, 0, 0), static_cast<LRESULT>(bytes.size()));
     EXPECT_EQ(drive::WindowText(child), bytes);
@@ -185,7 +178,7 @@ TEST_F(StandinTrainer, TextFileGivesTheInitialTextByteForByte) {
 TEST_F(StandinTrainer, ReplacingEveryFewMillisecondsChangesTheText) {
     trainer = standin::StartStandin("--text FIXED --replace-every-ms " +
                                     std::to_string(SHORT_REPLACE_MS));
-    HWND child = OnlyChild(trainer.frame);
+    HWND child = standin::OnlyChild(trainer.frame);
     ASSERT_NE(child, nullptr);
     EXPECT_TRUE(drive::WaitFor([&] { return drive::WindowText(child) != "FIXED"; }));
     const std::string first = drive::WindowText(child);
