@@ -29,7 +29,19 @@ standin::Standin SorvaneWithTrainer::StartTrainer(const std::string& arguments,
 }
 
 standin::Standin SorvaneWithTrainer::StartWithTrainer(const std::string& arguments) {
-    standin::Standin trainer = StartTrainer(arguments);
+    return WithSorvane(StartTrainer(arguments));
+}
+
+standin::Standin SorvaneWithTrainer::StartWithTrainerText(const std::string& text) {
+    standin::Standin trainer = StartTrainer();
+    if (trainer.frame != nullptr && !standin::SetStandinText(trainer.frame, text)) {
+        ADD_FAILURE() << "the stand-in did not take the text";
+        trainer.frame = nullptr;
+    }
+    return WithSorvane(trainer);
+}
+
+standin::Standin SorvaneWithTrainer::WithSorvane(standin::Standin trainer) {
     if (trainer.frame != nullptr && !StartSorvane()) {
         ADD_FAILURE() << "Sorvane did not start";
         trainer.frame = nullptr;

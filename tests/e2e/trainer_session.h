@@ -25,6 +25,8 @@ class SorvaneWithTrainer : public SorvaneSession {
     // Starts a stand-in trainer, then Sorvane beside it; frame is null when
     // either did not start.
     standin::Standin StartWithTrainer(const std::string& arguments = "");
+    // The same, with the stand-in's text replaced by these bytes first.
+    standin::Standin StartWithTrainerText(const std::string& text);
 
     // A stand-in whose caption is one character off: the trainer counts as not
     // running, and its counters show that nothing was sent.
@@ -57,5 +59,8 @@ class SorvaneWithTrainer : public SorvaneSession {
     bool WaitBoxCount(int count);
 
   private:
+    // Starts Sorvane beside a stand-in that started; frame is null when it did not.
+    standin::Standin WithSorvane(standin::Standin trainer);
+
     std::vector<std::string> folders_;
 };

@@ -11,13 +11,12 @@
 #include "test_files.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
 
 constexpr int EXPECTED_ARGUMENTS = 3;
-constexpr int HELD = 0;
-constexpr int BROKEN = 1;
 constexpr DWORD SORVANE_WAIT_MS = 30000;
 constexpr DWORD LAUNCH_LOOK_MS = 3000;
 
@@ -48,7 +47,7 @@ bool RightTrainerOrNothing(const std::string& folder) {
 int Drive(const std::string& folder, const std::string& parent) {
     HWND window = drive::WaitTopWindow(0, MAIN_DIALOG_CAPTION, SORVANE_WAIT_MS);
     if (!Check(window != nullptr, "Sorvane's window did not appear")) {
-        return BROKEN;
+        return EXIT_FAILURE;
     }
     DWORD sorvaneId = 0;
     GetWindowThreadProcessId(window, &sorvaneId);
@@ -59,7 +58,7 @@ int Drive(const std::string& folder, const std::string& parent) {
     held = Check(drive::FindMessageBox(sorvaneId) == nullptr, "a message box opened") && held;
     held = Check(drive::Answers(window), "Sorvane stopped answering") && held;
     PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-    return held ? HELD : BROKEN;
+    return held ? EXIT_SUCCESS : EXIT_FAILURE;
 }
 
 } // namespace
@@ -67,7 +66,7 @@ int Drive(const std::string& folder, const std::string& parent) {
 int main(int argc, char** argv) {
     if (argc != EXPECTED_ARGUMENTS) {
         std::fprintf(stderr, "usage: deep_install_driver FOLDER PARENT\n");
-        return BROKEN;
+        return EXIT_FAILURE;
     }
     const int result = Drive(argv[1], argv[2]);
     std::fflush(stdout);

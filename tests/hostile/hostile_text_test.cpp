@@ -9,41 +9,36 @@
 
 namespace {
 
-constexpr size_t READ_LIMIT = 27999;
-constexpr size_t LONG_LENGTHS[] = {28000, 40000};
-constexpr uint32_t LONG_TEXT_SEED = 11;
-constexpr DWORD LONG_TEXT_WAIT_MS = 30000;
+constexpr PracticeSpec LONG_TEXTS[] = {{28000, 11}, {40000, 11}};
 
 constexpr char REPLACE_EVERY_10_MS[] = "--replace-every-ms 10";
+constexpr PracticeSpec TYPED = {3000, 5};
 constexpr int RANDOM_PRESSES = 25;
 constexpr DWORD MAX_PAUSE_MS = 150;
-constexpr size_t TYPED_LENGTH = 3000;
-constexpr uint32_t TYPED_SEED = 5;
 
 using HostileTrainerText = SorvaneWithTrainer;
 
 TEST_F(HostileTrainerText, EveryByteValueFrom1To255ComparesRight) {
     const std::string bytes = drive::EveryByteButNul();
-    const standin::Standin trainer = StartWithTrainer();
+    const standin::Standin trainer = StartWithTrainerText(bytes);
     ASSERT_NE(trainer.frame, nullptr);
-    ASSERT_TRUE(standin::SetStandinText(trainer.frame, bytes));
     ASSERT_TRUE(TypeThenCompare(bytes, ShownInBox(bytes))) << Text(ID_TRANSMITTED_TEXT).size();
     EXPECT_EQ(Text(ID_TYPED_TEXT), ShownInBox(bytes));
     ExpectResultRight(static_cast<int32_t>(NonBlankCount(bytes)));
 }
 
 TEST_F(HostileTrainerText, ALongTextArrivesAsItsFirst27999CharactersAndComparesRight) {
-    for (size_t length : LONG_LENGTHS) {
-        SCOPED_TRACE(length);
-        const std::string full = PracticeText(length, LONG_TEXT_SEED);
+    for (const PracticeSpec& spec : LONG_TEXTS) {
+        SCOPED_TRACE(spec.length);
+        const std::string full = PracticeText(spec);
         standin::Standin trainer = StartTrainer();
         ASSERT_NE(trainer.frame, nullptr);
         ASSERT_TRUE(standin::SetStandinText(trainer.frame, full));
-        ASSERT_EQ(StandinText(trainer.frame).size(), length);
+        ASSERT_EQ(StandinText(trainer.frame).size(), spec.length);
         if (Window() == nullptr) {
             ASSERT_TRUE(StartSorvane());
         }
-        const std::string read = full.substr(0, READ_LIMIT);
+        const std::string read = full.substr(0, TRAINER_READ_LIMIT);
         ASSERT_TRUE(TypeThenCompare(full, ShownInBox(read), LONG_TEXT_WAIT_MS));
         ExpectResultRight(static_cast<int32_t>(NonBlankCount(read)));
         StopTrainer(trainer);
@@ -52,9 +47,8 @@ TEST_F(HostileTrainerText, ALongTextArrivesAsItsFirst27999CharactersAndComparesR
 
 TEST_F(HostileTrainerText, ANulInTheTrainersTextEndsTheText) {
     const std::string withNul("CQ CQ\0DE TEST", 13);
-    const standin::Standin trainer = StartWithTrainer();
+    const standin::Standin trainer = StartWithTrainerText(withNul);
     ASSERT_NE(trainer.frame, nullptr);
-    ASSERT_TRUE(standin::SetStandinText(trainer.frame, withNul));
     ASSERT_TRUE(TypeThenCompare("cq cq de test", "CQ CQ"));
     ExpectResultRight(4);
 }
@@ -64,7 +58,7 @@ TEST_F(HostileTrainerText, ANulInTheTrainersTextEndsTheText) {
 TEST_F(HostileTrainerText, TextReplacedEvery10MsComparesRightAtRandomMoments) {
     const standin::Standin trainer = StartWithTrainer(REPLACE_EVERY_10_MS);
     ASSERT_NE(trainer.frame, nullptr);
-    const std::string typed = PracticeText(TYPED_LENGTH, TYPED_SEED);
+    const std::string typed = PracticeText(TYPED);
     std::mt19937 random(RANDOM_PRESSES);
     std::uniform_int_distribution<DWORD> pause(0, MAX_PAUSE_MS);
     std::set<std::string> shown;
@@ -74,7 +68,7 @@ TEST_F(HostileTrainerText, TextReplacedEvery10MsComparesRightAtRandomMoments) {
         drive::PumpFor(pause(random));
         SendClick(ID_COMPARE);
         const std::string transmitted = Text(ID_TRANSMITTED_TEXT);
-        EXPECT_LE(transmitted.size(), READ_LIMIT);
+        EXPECT_LE(transmitted.size(), TRAINER_READ_LIMIT);
         shown.insert(transmitted);
         ExpectResultRight();
     }

@@ -8,14 +8,12 @@
 
 namespace {
 
+constexpr PracticeSpec TRANSMITTED = {2000, 3};
+constexpr char WRONG_CHARACTER = '#';
 constexpr size_t TYPED_LENGTH = 100000;
-constexpr size_t TRANSMITTED_LENGTH = 2000;
-constexpr uint32_t TRANSMITTED_SEED = 3;
 constexpr uint32_t FILLER_SEED = 4;
 // Blank lines before the copy, as a user might leave them: 78 spaces and CR LF.
 constexpr size_t BLANK_LINE_SPACES = 78;
-constexpr char WRONG_CHARACTER = '#';
-constexpr DWORD LONG_TEXT_WAIT_MS = 30000;
 
 struct Row {
     size_t wrongAtLeast;   // index in box 102 the wrong character must lie beyond
@@ -53,17 +51,16 @@ std::string TypedWithOneMistake(const std::string& transmitted, const Row& row) 
     const size_t at = IndexOfNonBlank(transmitted, row.wrongCharacter);
     std::string typed = BlankLines(row.wrongAtLeast + 1 - at) + transmitted;
     typed[typed.size() - transmitted.size() + at] = WRONG_CHARACTER;
-    typed += PracticeText(TYPED_LENGTH - typed.size(), FILLER_SEED);
+    typed += PracticeText({TYPED_LENGTH - typed.size(), FILLER_SEED});
     return typed;
 }
 
 using LongTypedText = SorvaneWithTrainer;
 
 TEST_F(LongTypedText, AFirstMismatchBeyond16BitPositionsIsCountedAndSelectedExactly) {
-    const std::string transmitted = PracticeText(TRANSMITTED_LENGTH, TRANSMITTED_SEED);
-    const standin::Standin trainer = StartWithTrainer();
+    const std::string transmitted = PracticeText(TRANSMITTED);
+    const standin::Standin trainer = StartWithTrainerText(transmitted);
     ASSERT_NE(trainer.frame, nullptr);
-    ASSERT_TRUE(standin::SetStandinText(trainer.frame, transmitted));
     for (const Row& row : ROWS) {
         SCOPED_TRACE(row.wrongAtLeast);
         const std::string typed = TypedWithOneMistake(transmitted, row);

@@ -6,8 +6,7 @@
 
 namespace {
 
-constexpr size_t TEXT_LENGTH = 1000;
-constexpr uint32_t TEXT_SEED = 9;
+constexpr PracticeSpec TEXT = {1000, 9};
 constexpr int COMPARES = 200;
 constexpr int COMPARES_PER_ERASE = 4;
 constexpr DWORD BURST_WAIT_MS = 120000;
@@ -20,10 +19,9 @@ constexpr DWORD CLEAR_LATEST_MS = 5000;
 using RapidInput = SorvaneWithTrainer;
 
 TEST_F(RapidInput, ABurstOfComparesAndErasesEndsRightAndTheProgramStillAnswers) {
-    const std::string text = PracticeText(TEXT_LENGTH, TEXT_SEED);
-    const standin::Standin trainer = StartWithTrainer();
+    const std::string text = PracticeText(TEXT);
+    const standin::Standin trainer = StartWithTrainerText(text);
     ASSERT_NE(trainer.frame, nullptr);
-    ASSERT_TRUE(standin::SetStandinText(trainer.frame, text));
     ASSERT_TRUE(TypeThenCompare(text, text));
 
     for (int compare = 1; compare <= COMPARES; ++compare) {
