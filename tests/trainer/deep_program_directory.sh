@@ -8,10 +8,7 @@
 set -eu
 # shellcheck source-path=SCRIPTDIR source=../support/deep_folder.sh
 . "$(dirname "$0")/../support/deep_folder.sh"
-wine_run=$1
-bench=$2
-probe=$3
-work=$4
+wine_run=$1 bench=$2 probe=$3 work=$4
 
 deep=$(make_deep_folder "$work" a b c d e)
 require_deeper_than_max_path "$deep"
@@ -20,8 +17,9 @@ expected=$(windows_path "$deep/")
 
 rm -f probe-output.txt
 "$wine_run" "$bench" "$deep/launch_probe.exe" 'probe-output.txt' 0 </dev/null || true
-# The probe writes its output into Wine's current directory: this one.
-actual=$(sed -n 's/^directory=//p' probe-output.txt | tr -d '\r')
+# The probe writes its output into Wine's current directory: this one. Its
+# first line is the directory.
+actual=$(head -n 1 probe-output.txt)
 rm -f probe-output.txt
 rm -rf "$work"
 if [ "$actual" != "$expected" ]; then

@@ -4,38 +4,32 @@
 #include "trainer_test_fixture.h"
 
 #include "launch_decoy.h"
-#include "launch_probe.h"
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <sstream>
 
 namespace {
 
-constexpr char TEST_DIR_VARIABLE[] = "TRAINER_TEST_DIR";
+constexpr char PROBE_VARIABLE[] = "LAUNCH_PROBE_EXE";
+constexpr char PROBE_NAME[] = "launch_probe.exe";
+constexpr DWORD PROBE_WAIT_MS = 15000;
 constexpr char CALLER_FOLDER[] = "caller";
 constexpr char OUTPUT_NAME[] = "probe.txt";
-constexpr char CALLERS_OWN_ERROR_MODE[] = "0x0";
-constexpr DWORD PROBE_WAIT_MS = 15000;
 constexpr DWORD DECOY_LOOK_MS = 500;
+constexpr char TEST_DIR_VARIABLE[] = "TRAINER_TEST_DIR";
+constexpr char CALLERS_OWN_ERROR_MODE[] = "0x0";
+// The command line's length: a long directory, and the system's limit.
 constexpr size_t LONG_DIRECTORY_LENGTH = 300;
 constexpr size_t COMMAND_LINE_LIMIT = 32767;
 constexpr size_t QUOTES = 2;
 
 struct ProbeResult {
     bool ran = false;
-    std::string directory;
-    std::vector<DWORD> processIds;
     std::string errorMode;
+    std::vector<DWORD> processIds;
 };
-
-bool TakeValue(const std::string& line, const char* key, std::string* value) {
-    if (line.compare(0, std::strlen(key), key) != 0) {
-        return false;
-    }
-    *value = line.substr(std::strlen(key));
-    return true;
-}
 
 // Runs the probe found at `probe`, from `callerDirectory`, for `launches` launches.
 ProbeResult RunProbe(const std::string& probe, const std::string& callerDirectory, int launches,
@@ -47,12 +41,11 @@ ProbeResult RunProbe(const std::string& probe, const std::string& callerDirector
     result.ran = drive::WaitExit(process, PROBE_WAIT_MS, &exitCode) && exitCode == 0;
     drive::KillProcess(process);
     std::istringstream lines(testfiles::ReadBytes(outputFile));
-    for (std::string line, value; std::getline(lines, line);) {
-        if (TakeValue(line, PROBE_PROCESS_KEY, &value)) {
-            result.processIds.push_back(static_cast<DWORD>(std::stoul(value)));
-        } else if (!TakeValue(line, PROBE_DIRECTORY_KEY, &result.directory)) {
-            TakeValue(line, PROBE_ERROR_MODE_KEY, &result.errorMode);
-        }
+    // The directory line is checked where the probe lies deeper than 260 characters.
+    lines.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+    std::getline(lines, result.errorMode);
+    for (DWORD processId = 0; lines >> processId;) {
+        result.processIds.push_back(processId);
     }
     return result;
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 constexpr DWORD LINK_CALL_TIMEOUT_MS = 15000;
+constexpr char NOT_RETURNED[] = "(the read did not return)";
 // Another version's caption: differs by more than letter case, since the
 // platform's caption search ignores case.
 constexpr char OTHER_CAPTION[] = "Koch Method CW Trainer - Brenlow 2";
@@ -33,9 +34,10 @@ class TrainerLinkTest : public testing::Test {
     // A fresh temporary folder removed when the test ends.
     std::string TempFolder();
 
-    // ReadTransmittedText / SendTrainerCommand, failing the test (and returning
-    // false) instead of hanging when the call does not return.
-    bool ReadWithin(std::string* text);
+    // ReadTransmittedText / SendTrainerCommand, failing the test instead of
+    // hanging when the call does not return (the read then gives NOT_RETURNED,
+    // the command false).
+    std::string ReadWithin();
     bool SendWithin(const std::string& word);
 
   private:
