@@ -7,13 +7,6 @@
 
 namespace {
 
-constexpr int CONTROL_ID = 300;
-constexpr int OTHER_ID = 301;
-constexpr LONG BUTTON_DEFAULT = 0x50010000;
-constexpr LONG LABEL_DEFAULT = 0x50000000;
-constexpr LONG TEXT_BOX_DEFAULT_WITHOUT_BORDER = 0x50010080;
-constexpr LONG CHILD_VISIBLE = 0x50000000;
-
 struct KindDefaults {
     ControlKind kind;
     const char* className;
@@ -24,10 +17,14 @@ struct KindDefaults {
 // A button is a visible tab stop push button, a label a visible left-aligned
 // static, and a text box trades the border for a client edge.
 const KindDefaults DEFAULTS[] = {
-    {ControlKind::Button, "BUTTON", BUTTON_DEFAULT, 0},
-    {ControlKind::Label, "STATIC", LABEL_DEFAULT, 0},
-    {ControlKind::TextBox, "EDIT", TEXT_BOX_DEFAULT_WITHOUT_BORDER, WS_EX_CLIENTEDGE},
+    {ControlKind::Button, "BUTTON", 0x50010000, 0},
+    {ControlKind::Label, "STATIC", 0x50000000, 0},
+    {ControlKind::TextBox, "EDIT", 0x50010080, WS_EX_CLIENTEDGE},
 };
+
+constexpr LONG CHILD_VISIBLE = WS_CHILD | WS_VISIBLE;
+constexpr int CONTROL_ID = 300;
+constexpr int OTHER_ID = 301;
 
 HWND Add(HWND dialog, ControlKind kind, DWORD style = 0, DWORD exStyle = 0, int id = CONTROL_ID) {
     return ControlAdd(dialog, id, "caption", 5, 6, 40, 12, style, exStyle, kind);
