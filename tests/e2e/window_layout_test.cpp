@@ -9,43 +9,41 @@ namespace {
 // Expected values, written out independently of the program's own constants.
 constexpr int DIALOG_WIDTH_UNITS = 343;
 constexpr int DIALOG_HEIGHT_UNITS = 216;
+
+struct Styles {
+    LONG style;
+    LONG exStyle;
+};
+
 // Created as passed (0x14CA00C4) without WS_VISIBLE, with DS_NOFAILCREATE and
 // DS_CENTER; then shown.
-constexpr LONG WINDOW_STYLE = 0x14CA08D4;
-constexpr LONG WINDOW_EX_STYLE = 0x00010109;
-
-constexpr LONG TEXT_BOX_STYLE = 0x5021150C;
-constexpr LONG TEXT_BOX_EX_STYLE = 0x204;
-constexpr LONG BUTTON_STYLE = 0x50010000;
-constexpr LONG BUTTON_EX_STYLE = 0x4;
-constexpr LONG LABEL_STYLE = 0x50000000;
-constexpr LONG LABEL_EX_STYLE = 0x4;
-constexpr LONG STATUS_STYLE = 0x50001001;
-constexpr LONG STATUS_EX_STYLE = 0x20004;
+constexpr Styles WINDOW = {0x14CA08D4, 0x00010109};
+constexpr Styles TEXT_BOX = {0x5021150C, 0x204};
+constexpr Styles BUTTON = {0x50010000, 0x4};
+constexpr Styles LABEL = {0x50000000, 0x4};
+constexpr Styles STATUS = {0x50001001, 0x20004};
 
 struct ExpectedControl {
     int id;
     const char* className;
     const char* caption;
     int x, y, width, height;
-    LONG style;
-    LONG exStyle;
+    Styles styles;
 };
 
 // In creation order.
 constexpr ExpectedControl CONTROLS[] = {
-    {102, "Edit", "", 10, 115, 321, 74, TEXT_BOX_STYLE, TEXT_BOX_EX_STYLE},
-    {107, "Button", "&Compare Text", 220, 195, 53, 14, BUTTON_STYLE, BUTTON_EX_STYLE},
-    {104, "Button", "&Erase Text", 10, 195, 53, 14, BUTTON_STYLE, BUTTON_EX_STYLE},
-    {108, "Button", "&Run Brenlow", 159, 95, 53, 14, BUTTON_STYLE, BUTTON_EX_STYLE},
-    {105, "Button", "&Begin CW", 219, 95, 53, 14, BUTTON_STYLE, BUTTON_EX_STYLE},
-    {106, "Button", "&Stop CW", 279, 95, 53, 14, BUTTON_STYLE, BUTTON_EX_STYLE},
-    {2, "Button", "&Quit", 280, 195, 53, 14, BUTTON_STYLE, BUTTON_EX_STYLE},
-    {101, "Edit", "", 10, 15, 321, 74, TEXT_BOX_STYLE, TEXT_BOX_EX_STYLE},
-    {110, "Static", "Koch Trainer Transmission Text", 10, 5, 220, 8, LABEL_STYLE, LABEL_EX_STYLE},
-    {103, "Static", "", 70, 196, 144, 12, STATUS_STYLE, STATUS_EX_STYLE},
-    {-1, "Static", "Type Received Text in this window", 10, 105, 123, 8, LABEL_STYLE,
-     LABEL_EX_STYLE},
+    {102, "Edit", "", 10, 115, 321, 74, TEXT_BOX},
+    {107, "Button", "&Compare Text", 220, 195, 53, 14, BUTTON},
+    {104, "Button", "&Erase Text", 10, 195, 53, 14, BUTTON},
+    {108, "Button", "&Run Brenlow", 159, 95, 53, 14, BUTTON},
+    {105, "Button", "&Begin CW", 219, 95, 53, 14, BUTTON},
+    {106, "Button", "&Stop CW", 279, 95, 53, 14, BUTTON},
+    {2, "Button", "&Quit", 280, 195, 53, 14, BUTTON},
+    {101, "Edit", "", 10, 15, 321, 74, TEXT_BOX},
+    {110, "Static", "Koch Trainer Transmission Text", 10, 5, 220, 8, LABEL},
+    {103, "Static", "", 70, 196, 144, 12, STATUS},
+    {-1, "Static", "Type Received Text in this window", 10, 105, 123, 8, LABEL},
 };
 constexpr size_t CONTROL_COUNT = sizeof(CONTROLS) / sizeof(CONTROLS[0]);
 
@@ -99,8 +97,8 @@ TEST_F(WindowLayout, WindowStylesMakeAFixedTopmostDialog) {
     ASSERT_TRUE(StartSorvane());
     const LONG style = GetWindowLongA(Window(), GWL_STYLE);
     const LONG exStyle = GetWindowLongA(Window(), GWL_EXSTYLE);
-    EXPECT_EQ(style, WINDOW_STYLE) << std::hex << style;
-    EXPECT_EQ(exStyle, WINDOW_EX_STYLE) << std::hex << exStyle;
+    EXPECT_EQ(style, WINDOW.style) << std::hex << style;
+    EXPECT_EQ(exStyle, WINDOW.exStyle) << std::hex << exStyle;
     // What the style bits mean to the user.
     EXPECT_EQ(style & WS_MAXIMIZEBOX, 0);
     EXPECT_EQ(style & WS_THICKFRAME, 0);
@@ -127,9 +125,9 @@ TEST_F(WindowLayout, EachControlHasItsClassCaptionAndStyles) {
         EXPECT_EQ(lstrcmpiA(drive::ClassName(control).c_str(), expected.className), 0)
             << drive::ClassName(control);
         EXPECT_EQ(drive::WindowText(control), expected.caption);
-        EXPECT_EQ(GetWindowLongA(control, GWL_STYLE), expected.style)
+        EXPECT_EQ(GetWindowLongA(control, GWL_STYLE), expected.styles.style)
             << std::hex << GetWindowLongA(control, GWL_STYLE);
-        EXPECT_EQ(GetWindowLongA(control, GWL_EXSTYLE), expected.exStyle)
+        EXPECT_EQ(GetWindowLongA(control, GWL_EXSTYLE), expected.styles.exStyle)
             << std::hex << GetWindowLongA(control, GWL_EXSTYLE);
     }
 }
