@@ -10,14 +10,9 @@
 namespace {
 
 constexpr DWORD EXIT_WAIT_MS = 10000;
-constexpr DWORD SHORT_EXIT_AFTER_MS = 500;
-constexpr DWORD FAST_PACE_MS = 2;
-constexpr DWORD SHORT_REPLACE_MS = 50;
-constexpr size_t SENT_LENGTH_WANTED = 130;
-constexpr DWORD SETTLE_MS = 300;
-// Where the first group ends and where the first line of ten groups ends.
-constexpr size_t FIRST_GAP_INDEX = 5;
-constexpr size_t FIRST_LINE_BREAK_INDEX = 59;
+constexpr char SHORT_LIFE[] = "--exit-after-ms 500";
+constexpr char FAST_REPLACING[] = "--text FIXED --replace-every-ms 50";
+constexpr char FAST_PACE[] = "--pace-ms 2";
 
 class StandinTrainer : public testing::Test {
   protected:
@@ -70,7 +65,13 @@ TEST_F(StandinTrainer, GetTextCopiesOneLessThanTheCountAndANul) {
 }
 
 TEST_F(StandinTrainer, StartSendsPracticeCopyAndStopHaltsIt) {
-    trainer = standin::StartStandin("--pace-ms " + std::to_string(FAST_PACE_MS));
+    // Enough copy for a whole line; where the first group ends and where the
+    // first line of ten groups ends.
+    constexpr size_t SENT_LENGTH_WANTED = 130;
+    constexpr size_t FIRST_GAP_INDEX = 5;
+    constexpr size_t FIRST_LINE_BREAK_INDEX = 59;
+    constexpr DWORD SETTLE_MS = 300;
+    trainer = standin::StartStandin(FAST_PACE);
     HWND child = standin::OnlyChild(trainer.frame);
     ASSERT_NE(child, nullptr);
     EXPECT_EQ(drive::WindowText(child), "");
@@ -143,7 +144,7 @@ TEST_F(StandinTrainer, CloseBoxEndsItWithExitCodeZero) {
 }
 
 TEST_F(StandinTrainer, TimeLimitEndsIt) {
-    trainer = standin::StartStandin("--exit-after-ms " + std::to_string(SHORT_EXIT_AFTER_MS));
+    trainer = standin::StartStandin(SHORT_LIFE);
     ASSERT_NE(trainer.frame, nullptr);
     EXPECT_TRUE(drive::WaitExit(trainer.process, EXIT_WAIT_MS, nullptr));
 }
@@ -176,8 +177,7 @@ TEST_F(StandinTrainer, TextFileGivesTheInitialTextByteForByte) {
 }
 
 TEST_F(StandinTrainer, ReplacingEveryFewMillisecondsChangesTheText) {
-    trainer = standin::StartStandin("--text FIXED --replace-every-ms " +
-                                    std::to_string(SHORT_REPLACE_MS));
+    trainer = standin::StartStandin(FAST_REPLACING);
     HWND child = standin::OnlyChild(trainer.frame);
     ASSERT_NE(child, nullptr);
     EXPECT_TRUE(drive::WaitFor([&] { return drive::WindowText(child) != "FIXED"; }));
