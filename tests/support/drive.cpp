@@ -1,5 +1,6 @@
 #include "drive.h"
 
+#include <climits>
 #include <cstdlib>
 #include <vector>
 
@@ -8,9 +9,6 @@ namespace drive {
 namespace {
 
 constexpr char WINE_ROOT_DRIVE[] = "Z:";
-constexpr int CENTRE_TOLERANCE_PX = 1;
-constexpr int FIRST_TEXT_BYTE = 1;
-constexpr int LAST_TEXT_BYTE = 255;
 constexpr DWORD KILL_WAIT_MS = 5000;
 constexpr UINT KILLED_EXIT_CODE = 99;
 
@@ -299,6 +297,7 @@ RECT ChildRectInParent(HWND child) {
 }
 
 bool IsCentredOnWorkArea(HWND window) {
+    constexpr int TOLERANCE_PX = 1;
     RECT work{};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     RECT rect{};
@@ -306,13 +305,13 @@ bool IsCentredOnWorkArea(HWND window) {
     // The gap on one side less the gap on the other: twice the distance from the middle.
     const int dx = (rect.left - work.left) - (work.right - rect.right);
     const int dy = (rect.top - work.top) - (work.bottom - rect.bottom);
-    return std::abs(dx) <= 2 * CENTRE_TOLERANCE_PX && std::abs(dy) <= 2 * CENTRE_TOLERANCE_PX;
+    return std::abs(dx) <= 2 * TOLERANCE_PX && std::abs(dy) <= 2 * TOLERANCE_PX;
 }
 
 std::string EveryByteButNul() {
-    std::string bytes;
-    for (int c = FIRST_TEXT_BYTE; c <= LAST_TEXT_BYTE; ++c) {
-        bytes += static_cast<char>(c);
+    std::string bytes(UCHAR_MAX, '\0');
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        bytes[i] = static_cast<char>(i + 1); // NUL left out
     }
     return bytes;
 }
