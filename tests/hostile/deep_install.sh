@@ -9,13 +9,7 @@
 set -eu
 # shellcheck source-path=SCRIPTDIR source=../support/deep_folder.sh
 . "$(dirname "$0")/../support/deep_folder.sh"
-wine_run=$1
-bench=$2
-sorvane=$3
-trainer=$4
-decoy=$5
-driver=$6
-work=$7
+wine_run=$1 bench=$2 sorvane=$3 trainer=$4 decoy=$5 driver=$6 work=$7
 exit_wait_seconds=20
 driver_grace_seconds=10
 
