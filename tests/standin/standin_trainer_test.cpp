@@ -25,6 +25,11 @@ class StandinTrainer : public testing::Test {
         standin::StopStandin(trainer);
         testfiles::RemoveTree(folder);
     }
+    // Starts the stand-in and returns its only child; null when either is missing.
+    HWND StartForChild(const std::string& arguments) {
+        trainer = standin::StartStandin(arguments);
+        return standin::OnlyChild(trainer.frame);
+    }
     standin::Standin trainer;
     std::string folder;
 };
@@ -51,8 +56,7 @@ TEST_F(StandinTrainer, ShowsTheTrainerCaptionAndADirectTextChild) {
 // Like the platform's controls: at most count - 1 bytes, then a NUL, and the
 // number of bytes copied as the result.
 TEST_F(StandinTrainer, GetTextCopiesOneLessThanTheCountAndANul) {
-    trainer = standin::StartStandin("--text ABCDEFG");
-    HWND child = standin::OnlyChild(trainer.frame);
+    HWND child = StartForChild("--text ABCDEFG");
     ASSERT_NE(child, nullptr);
     LRESULT result = 0;
     std::string buffer = GetTextWithCount(child, 5, &result);
@@ -71,8 +75,7 @@ TEST_F(StandinTrainer, StartSendsPracticeCopyAndStopHaltsIt) {
     constexpr size_t FIRST_GAP_INDEX = 5;
     constexpr size_t FIRST_LINE_BREAK_INDEX = 59;
     constexpr DWORD SETTLE_MS = 300;
-    trainer = standin::StartStandin(FAST_PACE);
-    HWND child = standin::OnlyChild(trainer.frame);
+    HWND child = StartForChild(FAST_PACE);
     ASSERT_NE(child, nullptr);
     EXPECT_EQ(drive::WindowText(child), "");
     SendMessageA(trainer.frame, STANDIN_MSG_START, 0, 0);
@@ -90,8 +93,7 @@ TEST_F(StandinTrainer, StartSendsPracticeCopyAndStopHaltsIt) {
 }
 
 TEST_F(StandinTrainer, CopyDataReplacesTheTextNulIncluded) {
-    trainer = standin::StartStandin("--text OLD");
-    HWND child = standin::OnlyChild(trainer.frame);
+    HWND child = StartForChild("--text OLD");
     ASSERT_NE(child, nullptr);
     const std::string bytes("AB\0CD", 5);
     ASSERT_TRUE(standin::SetStandinText(trainer.frame, bytes));
@@ -102,26 +104,28 @@ TEST_F(StandinTrainer, CopyDataReplacesTheTextNulIncluded) {
 }
 
 TEST_F(StandinTrainer, LookAlikeLayoutsHaveTheirOwnClasses) {
-    trainer = standin::StartStandin("--prefix-class --text P");
-    HWND child = standin::OnlyChild(trainer.frame);
-    ASSERT_NE(child, nullptr);
-    EXPECT_EQ(drive::ClassName(child), STANDIN_PREFIX_CLASS);
-    standin::StopStandin(trainer);
-
-    trainer = standin::StartStandin("--case-class --text C");
-    child = standin::OnlyChild(trainer.frame);
-    ASSERT_NE(child, nullptr);
-    EXPECT_EQ(drive::ClassName(child), STANDIN_CASE_CLASS);
-    standin::StopStandin(trainer);
-
-    trainer = standin::StartStandin("--nested-child --text N");
-    HWND panel = standin::OnlyChild(trainer.frame);
-    ASSERT_NE(panel, nullptr);
-    EXPECT_EQ(drive::ClassName(panel), STANDIN_PANEL_CLASS);
-    HWND nested = standin::OnlyChild(panel);
-    ASSERT_NE(nested, nullptr);
-    EXPECT_EQ(drive::ClassName(nested), STANDIN_TEXT_CLASS);
-    EXPECT_EQ(drive::WindowText(nested), "N");
+    const struct {
+        const char* arguments;
+        const char* childClass;
+        bool nested; // the child is a panel holding a text window of the trainer's class
+    } layouts[] = {
+        {"--prefix-class --text P", STANDIN_PREFIX_CLASS, false},
+        {"--case-class --text C", STANDIN_CASE_CLASS, false},
+        {"--nested-child --text N", STANDIN_PANEL_CLASS, true},
+    };
+    for (const auto& layout : layouts) {
+        SCOPED_TRACE(layout.arguments);
+        HWND child = StartForChild(layout.arguments);
+        ASSERT_NE(child, nullptr);
+        EXPECT_EQ(drive::ClassName(child), layout.childClass);
+        if (layout.nested) {
+            HWND nested = standin::OnlyChild(child);
+            ASSERT_NE(nested, nullptr);
+            EXPECT_EQ(drive::ClassName(nested), STANDIN_TEXT_CLASS);
+            EXPECT_EQ(drive::WindowText(nested), "N");
+        }
+        standin::StopStandin(trainer);
+    }
 }
 
 TEST_F(StandinTrainer, TwoChildrenHoldTheirOwnTexts) {
@@ -169,16 +173,14 @@ TEST_F(StandinTrainer, TextFileGivesTheInitialTextByteForByte) {
     const std::string bytes("CQ\0DE\xff", 6);
     const std::string file = folder + "\\text.bin";
     ASSERT_TRUE(testfiles::WriteBytes(file, bytes));
-    trainer = standin::StartStandin("--text-file " + standin::Quoted(file));
-    HWND child = standin::OnlyChild(trainer.frame);
+    HWND child = StartForChild("--text-file " + standin::Quoted(file));
     ASSERT_NE(child, nullptr);
     EXPECT_EQ(SendMessageA(child, WM_GETTEXTLENGTH, 0, 0), static_cast<LRESULT>(bytes.size()));
     EXPECT_EQ(drive::WindowText(child), bytes);
 }
 
 TEST_F(StandinTrainer, ReplacingEveryFewMillisecondsChangesTheText) {
-    trainer = standin::StartStandin(FAST_REPLACING);
-    HWND child = standin::OnlyChild(trainer.frame);
+    HWND child = StartForChild(FAST_REPLACING);
     ASSERT_NE(child, nullptr);
     EXPECT_TRUE(drive::WaitFor([&] { return drive::WindowText(child) != "FIXED"; }));
     const std::string first = drive::WindowText(child);
