@@ -1,7 +1,6 @@
 // Control access by dialog and identifier: texts byte for byte, sends and focus.
+#include "drive.h"
 #include "modal_harness.h"
-
-#include <gtest/gtest.h>
 
 #include <string>
 
@@ -10,42 +9,26 @@ namespace {
 constexpr int LABEL_ID = 120;
 constexpr int BOX_ID = 121;
 constexpr int MISSING_ID = 999;
-constexpr int FIRST_BYTE = 1;
-constexpr int LAST_BYTE = 255;
 
-class ControlTextTest : public ::testing::Test {
+// A label and a text box on the test dialog.
+class ControlTextTest : public TestDialogCase {
   protected:
     void SetUp() override {
-        dialog_ = NewTestDialog();
-        ASSERT_NE(dialog_, nullptr);
+        ASSERT_NO_FATAL_FAILURE(TestDialogCase::SetUp());
         ASSERT_NE(ControlAdd(dialog_, LABEL_ID, "", 1, 1, 150, 10, 0, 0, ControlKind::Label),
                   nullptr);
         ASSERT_NE(ControlAdd(dialog_, BOX_ID, "", 1, 20, 150, 10, 0, 0, ControlKind::TextBox),
                   nullptr);
     }
-    void TearDown() override {
-        if (IsWindow(dialog_)) {
-            DestroyWindow(dialog_);
-        }
-    }
-    HWND dialog_ = nullptr;
 };
 
 } // namespace
 
 // On a label: an upper-casing edit box would change some of these bytes.
 TEST_F(ControlTextTest, EveryByteValueComesBackUnchanged) {
-    std::string all;
-    for (int c = FIRST_BYTE; c <= LAST_BYTE; ++c) {
-        all += static_cast<char>(c);
-    }
+    const std::string all = drive::EveryByteButNul();
     ControlSetText(dialog_, LABEL_ID, all);
-    const std::string back = ControlGetText(dialog_, LABEL_ID);
-    ASSERT_EQ(back.size(), all.size());
-    for (size_t i = 0; i < all.size(); ++i) {
-        EXPECT_EQ(static_cast<unsigned char>(back[i]), static_cast<unsigned char>(all[i]))
-            << "byte " << i + FIRST_BYTE;
-    }
+    EXPECT_EQ(ControlGetText(dialog_, LABEL_ID), all);
 }
 
 TEST_F(ControlTextTest, EmptyControlGivesTheEmptyText) {

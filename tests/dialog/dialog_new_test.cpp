@@ -1,10 +1,11 @@
 // DialogNew: the style rules, centring, the caption and the hidden start.
 #include "dialog_layer.h"
+#include "drive.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -15,34 +16,19 @@ constexpr int HEIGHT = 60;
 constexpr int CENTRE = -1;
 constexpr int SOME_POS = 20;
 constexpr size_t MAX_CAPTION = 256;
-constexpr int CENTRE_TOLERANCE_PX = 1;
+constexpr size_t OVERLONG_CAPTION = MAX_CAPTION + 44;
+constexpr int LETTERS = 26;
 
 class DialogNewTest : public ::testing::Test {
   protected:
-    void TearDown() override {
-        if (dialog_ != nullptr) {
-            DestroyWindow(dialog_);
-        }
-    }
+    void TearDown() override { DestroyWindow(dialog_); }
+    // Destroys the dialog made before, if any.
     HWND Make(const std::string& caption, int x, int y, DWORD style, DWORD exStyle = 0) {
+        DestroyWindow(dialog_);
         dialog_ = DialogNew(nullptr, caption, x, y, WIDTH, HEIGHT, style, exStyle);
         return dialog_;
     }
     LONG Style() const { return GetWindowLongA(dialog_, GWL_STYLE); }
-    std::string Caption() const {
-        char text[1024] = {};
-        GetWindowTextA(dialog_, text, sizeof(text));
-        return text;
-    }
-    bool IsCentred() const {
-        RECT work{};
-        SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-        RECT window{};
-        GetWindowRect(dialog_, &window);
-        const int dx = (window.left - work.left) - (work.right - window.right);
-        const int dy = (window.top - work.top) - (work.bottom - window.bottom);
-        return std::abs(dx) <= 2 * CENTRE_TOLERANCE_PX && std::abs(dy) <= 2 * CENTRE_TOLERANCE_PX;
-    }
     HWND dialog_ = nullptr;
 };
 
@@ -70,49 +56,38 @@ TEST_F(DialogNewTest, ExtendedStyleIsUsedAsPassed) {
               WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT);
 }
 
-TEST_F(DialogNewTest, XMinusOneCentresWhateverY) {
-    ASSERT_NE(Make("t", CENTRE, SOME_POS, 0), nullptr);
-    EXPECT_NE(Style() & DS_CENTER, 0);
-    EXPECT_TRUE(IsCentred());
-}
-
-TEST_F(DialogNewTest, YMinusOneCentresWhateverX) {
-    ASSERT_NE(Make("t", SOME_POS, CENTRE, 0), nullptr);
-    EXPECT_NE(Style() & DS_CENTER, 0);
-    EXPECT_TRUE(IsCentred());
-}
-
-TEST_F(DialogNewTest, OtherPositionsAreNotCentred) {
-    ASSERT_NE(Make("t", SOME_POS, SOME_POS, 0), nullptr);
-    EXPECT_EQ(Style() & DS_CENTER, 0);
-    EXPECT_FALSE(IsCentred());
-}
-
-TEST_F(DialogNewTest, CaptionIsKeptAsGiven) {
-    ASSERT_NE(Make("Koch practice", SOME_POS, SOME_POS, 0), nullptr);
-    EXPECT_EQ(Caption(), "Koch practice");
-}
-
-TEST_F(DialogNewTest, EmptyCaptionBecomesOneSpace) {
-    ASSERT_NE(Make("", SOME_POS, SOME_POS, 0), nullptr);
-    EXPECT_EQ(Caption(), " ");
-}
-
-TEST_F(DialogNewTest, CaptionIsCutAt256Bytes) {
-    std::string caption;
-    for (size_t i = 0; i < MAX_CAPTION + 44; ++i) {
-        caption += static_cast<char>('A' + i % 26);
+TEST_F(DialogNewTest, MinusOneForXOrYCentresAndNothingElseDoes) {
+    const struct {
+        int x;
+        int y;
+        bool centred;
+    } rows[] = {{CENTRE, SOME_POS, true}, {SOME_POS, CENTRE, true}, {SOME_POS, SOME_POS, false}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::to_string(row.x) + ", " + std::to_string(row.y));
+        ASSERT_NE(Make("t", row.x, row.y, 0), nullptr);
+        EXPECT_EQ((Style() & DS_CENTER) != 0, row.centred);
+        EXPECT_EQ(drive::IsCentredOnWorkArea(dialog_), row.centred);
     }
-    ASSERT_NE(Make(caption, SOME_POS, SOME_POS, 0), nullptr);
-    EXPECT_EQ(Caption(), caption.substr(0, MAX_CAPTION));
 }
 
 // Bytes are widened as they are; for Latin-1 letters that is the code page's own
 // mapping, so they come back unchanged.
-TEST_F(DialogNewTest, CaptionBytesAreWidenedUnchanged) {
-    const std::string caption = "K\xE9y \xC4\xD6\xDC";
-    ASSERT_NE(Make(caption, SOME_POS, SOME_POS, 0), nullptr);
-    EXPECT_EQ(Caption(), caption);
+TEST_F(DialogNewTest, CaptionIsKeptAsGivenExceptEmptyOrBeyond256Bytes) {
+    std::string overlong;
+    for (size_t i = 0; i < OVERLONG_CAPTION; ++i) {
+        overlong += static_cast<char>('A' + i % LETTERS);
+    }
+    const std::pair<std::string, std::string> rows[] = {
+        {"Koch practice", "Koch practice"},
+        {"K\xE9y \xC4\xD6\xDC", "K\xE9y \xC4\xD6\xDC"},
+        {"", " "},
+        {overlong, overlong.substr(0, MAX_CAPTION)},
+    };
+    for (const auto& [given, shown] : rows) {
+        SCOPED_TRACE(given);
+        ASSERT_NE(Make(given, SOME_POS, SOME_POS, 0), nullptr);
+        EXPECT_EQ(drive::WindowText(dialog_), shown);
+    }
 }
 
 TEST_F(DialogNewTest, DialogUsesMsSansSerifEight) {

@@ -5,6 +5,8 @@
 
 #include "dialog_layer.h"
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <vector>
 
@@ -30,6 +32,15 @@ struct ModalRun {
 
 // A small captioned dialog of the test's own, hidden, x = y = 10.
 HWND NewTestDialog(DWORD style = 0);
+
+// A case on a NewTestDialog made before it runs and destroyed after, unless the
+// case destroyed it.
+class TestDialogCase : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+    HWND dialog_ = nullptr;
+};
 
 // Runs `dialog` modally; `step` is called once from inside the loop (after the
 // window is shown), `reply` answers every message when given.

@@ -4,18 +4,23 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
+struct Timer {
+    UINT_PTR id;
+    UINT ms;
+};
+
+constexpr Timer NESTED_TIMER = {77, 100};
+constexpr Timer LATER_TIMER = {78, 200};
+constexpr char NESTED_BOX_CAPTION[] = "nested loop";
 constexpr int32_t UNTOUCHED = -5;
 constexpr int32_t END_VALUE = 1234;
 constexpr UINT WM_PROBE = WM_APP + 1;
 constexpr INT_PTR PROBE_RESULT = 42;
 constexpr LONG_PTR OWN_RESULT = 5;
-constexpr UINT_PTR NESTED_TIMER_ID = 77;
-constexpr UINT NESTED_TIMER_MS = 100;
-constexpr UINT_PTR LATER_TIMER_ID = 78;
-constexpr UINT LATER_TIMER_MS = 200;
-constexpr char NESTED_BOX_CAPTION[] = "nested loop";
 constexpr int LABEL_ID = 200;
 
 void EndNow(HWND dialog) {
@@ -81,35 +86,29 @@ TEST(ModalRun, HandlerIsGreetedOnceWithInitDialogThenSizeWhileHidden) {
 }
 
 TEST(ModalRun, WindowIsShownForTheLoop) {
-    HWND dialog = NewTestDialog();
     bool visible = false;
-    RunModal(dialog, [&](HWND d) {
+    RunModal(NewTestDialog(), [&](HWND d) {
         visible = IsWindowVisible(d) != 0;
         EndNow(d);
     });
     EXPECT_TRUE(visible);
 }
 
-TEST(ModalRun, MaximisedStyleGreetsWithSizeMaximized) {
-    HWND dialog = NewTestDialog(WS_POPUP | WS_CAPTION | WS_MAXIMIZE);
-    const ModalRun run = RunModal(dialog, EndNow);
-    const LoggedMessage* size = FirstOf(run, WM_SIZE);
-    ASSERT_NE(size, nullptr);
-    EXPECT_EQ(size->wParam, static_cast<WPARAM>(SIZE_MAXIMIZED));
-}
-
-TEST(ModalRun, MinimisedStyleGreetsWithSizeMinimized) {
-    HWND dialog = NewTestDialog(WS_POPUP | WS_CAPTION | WS_MINIMIZE);
-    const ModalRun run = RunModal(dialog, EndNow);
-    const LoggedMessage* size = FirstOf(run, WM_SIZE);
-    ASSERT_NE(size, nullptr);
-    EXPECT_EQ(size->wParam, static_cast<WPARAM>(SIZE_MINIMIZED));
+TEST(ModalRun, MaximisedOrMinimisedStyleGreetsWithThatSize) {
+    const std::pair<DWORD, WPARAM> rows[] = {{WS_MAXIMIZE, SIZE_MAXIMIZED},
+                                             {WS_MINIMIZE, SIZE_MINIMIZED}};
+    for (const auto& [style, sizeType] : rows) {
+        SCOPED_TRACE(sizeType);
+        const ModalRun run = RunModal(NewTestDialog(WS_POPUP | WS_CAPTION | style), EndNow);
+        const LoggedMessage* size = FirstOf(run, WM_SIZE);
+        ASSERT_NE(size, nullptr);
+        EXPECT_EQ(size->wParam, sizeType);
+    }
 }
 
 TEST(ModalRun, HandlerNeverSeesActivate) {
-    HWND dialog = NewTestDialog();
     bool active = false;
-    const ModalRun run = RunModal(dialog, [&](HWND d) {
+    const ModalRun run = RunModal(NewTestDialog(), [&](HWND d) {
         active = GetActiveWindow() == d;
         EndNow(d);
     });
@@ -137,10 +136,9 @@ TEST(ModalRun, CloseBoxEndsWithEndValueZero) {
 }
 
 TEST(ModalRun, HandlerThatTakesTheCloseCommandKeepsTheDialog) {
-    HWND dialog = NewTestDialog();
     bool stillThere = false;
     const ModalRun run = RunModal(
-        dialog,
+        NewTestDialog(),
         [&](HWND d) {
             SendMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0);
             stillThere = IsWindow(d) != 0;
@@ -152,9 +150,8 @@ TEST(ModalRun, HandlerThatTakesTheCloseCommandKeepsTheDialog) {
 }
 
 TEST(ModalRun, EscapeArrivesAsCancelCommand) {
-    HWND dialog = NewTestDialog();
     const ModalRun run = RunModal(
-        dialog, [](HWND d) { PostMessageA(d, WM_KEYDOWN, VK_ESCAPE, 1); },
+        NewTestDialog(), [](HWND d) { PostMessageA(d, WM_KEYDOWN, VK_ESCAPE, 1); },
         [](HWND d, UINT message, WPARAM wParam, LPARAM) -> INT_PTR {
             if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
                 EndNow(d);
@@ -166,16 +163,15 @@ TEST(ModalRun, EscapeArrivesAsCancelCommand) {
 }
 
 TEST(ModalRun, PostedQuitDoesNotEndTheRun) {
-    HWND dialog = NewTestDialog();
     bool survived = false;
     const ModalRun run = RunModal(
-        dialog,
+        NewTestDialog(),
         [](HWND d) {
             PostQuitMessage(0);
-            SetTimer(d, LATER_TIMER_ID, LATER_TIMER_MS, nullptr);
+            SetTimer(d, LATER_TIMER.id, LATER_TIMER.ms, nullptr);
         },
         [&](HWND d, UINT message, WPARAM wParam, LPARAM) -> INT_PTR {
-            if (message == WM_TIMER && wParam == LATER_TIMER_ID) {
+            if (message == WM_TIMER && wParam == LATER_TIMER.id) {
                 survived = true;
                 EndNow(d);
             }
@@ -191,11 +187,10 @@ TEST(ModalRun, PostedQuitDoesNotEndTheRun) {
 // The platform clears DWLP_MSGRESULT before each call of the dialog procedure, so
 // "where it was 0" means: unless the handler stored a result there itself.
 TEST(ModalRun, HandledResultGoesToMsgResultUnlessTheHandlerStoredOne) {
-    HWND dialog = NewTestDialog();
     LRESULT plainAnswer = 0, ownAnswer = 0;
     LONG_PTR plainStored = 0, ownStored = 0;
     RunModal(
-        dialog,
+        NewTestDialog(),
         [&](HWND d) {
             plainAnswer = SendMessageA(d, WM_PROBE, FALSE, 0);
             plainStored = GetWindowLongPtrA(d, DWLP_MSGRESULT);
@@ -263,13 +258,13 @@ TEST(ModalRun, EndingFromInsideANestedLoopIsSafe) {
     const ModalRun run = RunModal(
         dialog,
         [&](HWND d) {
-            SetTimer(d, NESTED_TIMER_ID, NESTED_TIMER_MS, nullptr);
+            SetTimer(d, NESTED_TIMER.id, NESTED_TIMER.ms, nullptr);
             MessageBoxA(nullptr, "waiting", NESTED_BOX_CAPTION, MB_OK);
             boxReturned = true;
         },
         [](HWND d, UINT message, WPARAM wParam, LPARAM) -> INT_PTR {
-            if (message == WM_TIMER && wParam == NESTED_TIMER_ID) {
-                KillTimer(d, NESTED_TIMER_ID);
+            if (message == WM_TIMER && wParam == NESTED_TIMER.id) {
+                KillTimer(d, NESTED_TIMER.id);
                 EndNow(d);
                 PostMessageA(NestedBox(), WM_COMMAND, IDOK, 0);
             }

@@ -4,55 +4,56 @@
 
 #include "main_window.h"
 
+#include <functional>
+#include <utility>
+
 namespace {
 
 constexpr DWORD STILL_RUNNING_CHECK_MS = 700;
 constexpr WORD NOT_A_CLICK = 1;
 constexpr WPARAM UNKNOWN_TIMER = 7;
 constexpr char MARKER[] = "MARKER";
+// Alt held: bit 29 of a system key message's lParam (KF_ALTDOWN in the high word).
+constexpr LPARAM ALT_DOWN = LPARAM{KF_ALTDOWN} << 16;
+constexpr LPARAM ONE_PRESS = 1;
 
-TEST_F(SorvaneSession, QuitButtonEndsWithExitCodeZero) {
-    ASSERT_TRUE(StartSorvane());
-    PostClick(ID_QUIT);
-    DWORD exitCode = 1;
-    ASSERT_TRUE(WaitSorvaneExit(&exitCode));
-    EXPECT_EQ(exitCode, 0u);
-}
-
-// Escape in a multi-line box is taken by the box, which closes the dialog; the
-// dialog manager turns that into the Quit command.
-class EscapeInABox : public SorvaneSession {
+class ExitPaths : public SorvaneSession {
   protected:
-    void ExpectEscapeEndsFrom(int box) {
-        ASSERT_TRUE(StartSorvane());
+    // Escape in a multi-line box is taken by the box, which closes the dialog; the
+    // dialog manager turns that into the Quit command.
+    void PressEscapeIn(int box) {
         ClickInto(box);
         ASSERT_TRUE(WaitFocus(box));
         PressKey(VK_ESCAPE);
-        DWORD exitCode = 1;
-        ASSERT_TRUE(WaitSorvaneExit(&exitCode));
-        EXPECT_EQ(exitCode, 0u);
     }
 };
 
-TEST_F(EscapeInABox, TypedBoxEndsWithExitCodeZero) {
-    ExpectEscapeEndsFrom(ID_TYPED_TEXT);
+TEST_F(ExitPaths, EveryWayOfEndingGivesExitCodeZero) {
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"Quit button", [this] { PostClick(ID_QUIT); }},
+        {"close command", [this] { PostMessageA(Window(), WM_SYSCOMMAND, SC_CLOSE, 0); }},
+        {"Alt+F4", [this] { PostMessageA(Window(), WM_SYSKEYDOWN, VK_F4, ALT_DOWN | ONE_PRESS); }},
+        {"Escape in the typed box", [this] { PressEscapeIn(ID_TYPED_TEXT); }},
+        {"Escape in the transmitted box", [this] { PressEscapeIn(ID_TRANSMITTED_TEXT); }},
+    };
+    for (const auto& [name, end] : ways) {
+        SCOPED_TRACE(name);
+        ASSERT_TRUE(StartSorvane());
+        end();
+        EXPECT_TRUE(EndsWithExitCodeZero());
+    }
 }
 
-TEST_F(EscapeInABox, TransmittedBoxEndsWithExitCodeZero) {
-    ExpectEscapeEndsFrom(ID_TRANSMITTED_TEXT);
-}
-
-TEST_F(SorvaneSession, QuitIdentifierWithAnotherNotificationEndsNothing) {
+TEST_F(ExitPaths, QuitIdentifierWithAnotherNotificationEndsNothing) {
     ASSERT_TRUE(StartSorvane());
     PostMessageA(Window(), WM_COMMAND, MAKEWPARAM(ID_QUIT, NOT_A_CLICK),
                  reinterpret_cast<LPARAM>(Control(ID_QUIT)));
-    DWORD exitCode = 0;
-    EXPECT_FALSE(WaitSorvaneExit(&exitCode, STILL_RUNNING_CHECK_MS));
+    EXPECT_FALSE(WaitSorvaneExit(nullptr, STILL_RUNNING_CHECK_MS));
     SendClick(ID_ERASE);
     EXPECT_TRUE(IsWindow(Window()));
 }
 
-TEST_F(SorvaneSession, UnknownTimerChangesNothing) {
+TEST_F(ExitPaths, UnknownTimerChangesNothing) {
     ASSERT_TRUE(StartSorvane());
     SetText(ID_STATUS_LINE, MARKER);
     SetText(ID_TYPED_TEXT, MARKER);

@@ -32,7 +32,9 @@ DWORD MillisecondsUntilCleared(HWND status, DWORD since) {
     return clearedAt - since;
 }
 
-TEST_F(SorvaneWithTrainer, RunWithTheTrainerRunningShowsTheNoticeForTwoSeconds) {
+using RunButton = SorvaneWithTrainer;
+
+TEST_F(RunButton, RunWithTheTrainerRunningShowsTheNoticeForTwoSeconds) {
     const standin::Standin trainer = StartTrainer();
     ASSERT_NE(trainer.frame, nullptr);
     ASSERT_TRUE(StartSorvane());
@@ -51,12 +53,10 @@ TEST_F(SorvaneWithTrainer, RunWithTheTrainerRunningShowsTheNoticeForTwoSeconds) 
     EXPECT_EQ(Text(ID_STATUS_LINE), result);
 }
 
-TEST_F(SorvaneWithTrainer, ASecondRunMovesTheClearingAndACompareResultIsClearedByTheSameTick) {
-    const standin::Standin trainer = StartTrainer("--text EEE");
+TEST_F(RunButton, ASecondRunMovesTheClearingAndACompareResultIsClearedByTheSameTick) {
+    const standin::Standin trainer = StartWithTrainer("--text EEE");
     ASSERT_NE(trainer.frame, nullptr);
-    ASSERT_TRUE(StartSorvane());
-    SetText(ID_TYPED_TEXT, "EEE");
-    ASSERT_TRUE(CompareUntilShown("EEE"));
+    ASSERT_TRUE(TypeThenCompare("EEE", "EEE"));
     SendClick(ID_RUN);
     drive::PumpFor(SECOND_PRESS_AFTER_MS);
     const DWORD secondPress = GetTickCount();
@@ -69,7 +69,7 @@ TEST_F(SorvaneWithTrainer, ASecondRunMovesTheClearingAndACompareResultIsClearedB
     EXPECT_LE(cleared, CLEAR_LATEST_MS);
 }
 
-TEST_F(SorvaneWithTrainer, RunWithoutTheTrainerStartsItFromTheProgramsOwnFolder) {
+TEST_F(RunButton, RunWithoutTheTrainerStartsItFromTheProgramsOwnFolder) {
     const std::string folder = TempFolder("Sorvane Test");
     ASSERT_FALSE(folder.empty());
     const std::string trainerCopy = folder + "\\" + STANDIN_INSTALLED_NAME;
@@ -82,10 +82,10 @@ TEST_F(SorvaneWithTrainer, RunWithoutTheTrainerStartsItFromTheProgramsOwnFolder)
     ASSERT_NE(trainer, nullptr);
     EXPECT_EQ(Text(ID_STATUS_LINE), MARKER_STATUS);
     const std::string log = testfiles::ReadBytes(folder + "\\" + STANDIN_INSTALLED_LOG_NAME);
-    EXPECT_NE(log.find(std::string(STANDIN_LOG_PATH_KEY) + trainerCopy), std::string::npos) << log;
+    EXPECT_EQ(standin::LogValue(log, STANDIN_LOG_PATH_KEY), trainerCopy) << log;
 }
 
-TEST_F(SorvaneWithTrainer, RunWithTheTrainerMissingShowsNothingAndStaysResponsive) {
+TEST_F(RunButton, RunWithTheTrainerMissingShowsNothingAndStaysResponsive) {
     const std::string folder = TempFolder("Sorvane Test");
     ASSERT_FALSE(folder.empty());
     ASSERT_TRUE(StartSorvane(folder));

@@ -66,6 +66,8 @@ void SorvaneSession::CloseSorvane() {
 }
 
 bool SorvaneSession::StartSorvane(const std::string& folder) {
+    // A case that ends Sorvane one way after another starts it again each time.
+    drive::KillProcess(sorvane_);
     std::string exe = drive::PathFromEnvironment(SORVANE_EXE_VARIABLE);
     if (exe.empty()) {
         ADD_FAILURE() << SORVANE_EXE_VARIABLE << " is not set";
@@ -114,4 +116,15 @@ bool SorvaneSession::WaitText(int id, const std::string& text, DWORD timeoutMs) 
 
 bool SorvaneSession::WaitSorvaneExit(DWORD* exitCode, DWORD timeoutMs) {
     return drive::WaitExit(sorvane_, timeoutMs, exitCode);
+}
+
+::testing::AssertionResult SorvaneSession::EndsWithExitCodeZero() {
+    DWORD exitCode = 0;
+    if (!WaitSorvaneExit(&exitCode)) {
+        return ::testing::AssertionFailure() << "Sorvane is still running";
+    }
+    if (exitCode != 0) {
+        return ::testing::AssertionFailure() << "Sorvane ended with exit code " << exitCode;
+    }
+    return ::testing::AssertionSuccess();
 }

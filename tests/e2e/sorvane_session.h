@@ -36,6 +36,7 @@ class SorvaneSession : public ::testing::Test {
     // Starts Sorvane.exe and waits for its window. With `folder`, Sorvane.exe is
     // first copied there and started from there (its own directory is where it
     // looks for the trainer). False when it did not start or show its window.
+    // A Sorvane this case started before is ended first.
     bool StartSorvane(const std::string& folder = "");
 
     // Has TearDown kill another process this case caused to start.
@@ -70,6 +71,8 @@ class SorvaneSession : public ::testing::Test {
 
     // True when Sorvane ended within the time; its exit code is stored.
     bool WaitSorvaneExit(DWORD* exitCode, DWORD timeoutMs = SESSION_EXIT_WAIT_MS);
+    // Sorvane ended within the time, with exit code 0.
+    ::testing::AssertionResult EndsWithExitCodeZero();
 
   private:
     void CloseSorvane();

@@ -15,28 +15,25 @@
 
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
 
-constexpr int SUCCEEDED = 0;
-constexpr int FAILED = 1;
-constexpr int EXPECTED_ARGUMENTS = 4;
-
-// A quick pace, so a few seconds give a line or so of practice copy.
-constexpr DWORD TRAINER_PACE_MS = 50;
+// A quick pace, so a few seconds give a line or so of practice copy, and the
+// trainer's own limit, should this tool die before it closes the trainer.
+constexpr char TRAINER_ARGUMENTS[] = "--pace-ms 50 --exit-after-ms 120000";
 constexpr DWORD SENDING_MS = 3500;
-// The trainer's own limit, should this tool die before it closes the trainer.
-constexpr DWORD TRAINER_LIMIT_MS = 120000;
-// The share of the copied characters typed right before the one mistake.
-constexpr size_t MISTAKE_NUMERATOR = 2;
-constexpr size_t MISTAKE_DENOMINATOR = 3;
 constexpr size_t MIN_SENT_CHARACTERS = 2;
+// The share of the copied characters typed right before the one mistake.
 constexpr char MISTAKE = 'E';
 constexpr char MISTAKE_FOR_E = 'T';
+constexpr size_t MISTAKE_NUMERATOR = 2;
+constexpr size_t MISTAKE_DENOMINATOR = 3;
 constexpr DWORD SETTLE_MS = 1000; // lets the window paint the result before the picture
 constexpr DWORD EXIT_WAIT_MS = 10000;
 constexpr DWORD COMPARE_RETRY_MS = 50;
+constexpr int EXPECTED_ARGUMENTS = 4;
 
 struct Session {
     drive::Process trainer;
@@ -103,9 +100,7 @@ bool WaitSending(const Session& session, bool sending) {
 }
 
 bool Start(const std::string& sorvaneExe, const std::string& trainerExe, Session* session) {
-    const std::string trainerArguments = "--pace-ms " + std::to_string(TRAINER_PACE_MS) +
-                                         " --exit-after-ms " + std::to_string(TRAINER_LIMIT_MS);
-    session->trainer = drive::StartProcess(trainerExe, trainerArguments);
+    session->trainer = drive::StartProcess(trainerExe, TRAINER_ARGUMENTS);
     session->trainerFrame = session->trainer.handle
                                 ? drive::WaitTopWindow(session->trainer.id, STANDIN_CAPTION)
                                 : nullptr;
@@ -215,14 +210,14 @@ bool Close(drive::Process& process, HWND window, const char* name) {
     if (window != nullptr) {
         PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     }
-    DWORD exitCode = FAILED;
+    DWORD exitCode = EXIT_FAILURE;
     const bool exited = drive::WaitExit(process, EXIT_WAIT_MS, &exitCode);
     drive::KillProcess(process);
-    if (!exited || exitCode != SUCCEEDED) {
+    if (!exited || exitCode != EXIT_SUCCESS) {
         std::fprintf(stderr, "sorvane_snapshot: %s %s (exit code %lu)\n", name,
                      exited ? "ended badly" : "had to be forced", exitCode);
     }
-    return exited && exitCode == SUCCEEDED;
+    return exited && exitCode == EXIT_SUCCESS;
 }
 
 int Run(const std::string& sorvaneExe, const std::string& trainerExe, const std::string& bmpPath) {
@@ -233,7 +228,7 @@ int Run(const std::string& sorvaneExe, const std::string& trainerExe, const std:
     if (played) {
         std::printf("picture:     %s\n", bmpPath.c_str());
     }
-    return played && sorvaneClosed && trainerClosed ? SUCCEEDED : FAILED;
+    return played && sorvaneClosed && trainerClosed ? EXIT_SUCCESS : EXIT_FAILURE;
 }
 
 } // namespace
@@ -241,7 +236,7 @@ int Run(const std::string& sorvaneExe, const std::string& trainerExe, const std:
 int main(int argc, char** argv) {
     if (argc != EXPECTED_ARGUMENTS) {
         std::fprintf(stderr, "usage: sorvane_snapshot SORVANE_EXE TRAINER_EXE OUTPUT_BMP\n");
-        return FAILED;
+        return EXIT_FAILURE;
     }
     const int result = Run(drive::ToWindowsPath(argv[1]), drive::ToWindowsPath(argv[2]),
                            drive::ToWindowsPath(argv[3]));

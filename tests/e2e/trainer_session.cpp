@@ -28,6 +28,27 @@ standin::Standin SorvaneWithTrainer::StartTrainer(const std::string& arguments,
     return trainer;
 }
 
+standin::Standin SorvaneWithTrainer::StartWithTrainer(const std::string& arguments) {
+    return WithSorvane(StartTrainer(arguments));
+}
+
+standin::Standin SorvaneWithTrainer::StartWithTrainerText(const std::string& text) {
+    standin::Standin trainer = StartTrainer();
+    if (trainer.frame != nullptr && !standin::SetStandinText(trainer.frame, text)) {
+        ADD_FAILURE() << "the stand-in did not take the text";
+        trainer.frame = nullptr;
+    }
+    return WithSorvane(trainer);
+}
+
+standin::Standin SorvaneWithTrainer::WithSorvane(standin::Standin trainer) {
+    if (trainer.frame != nullptr && !StartSorvane()) {
+        ADD_FAILURE() << "Sorvane did not start";
+        trainer.frame = nullptr;
+    }
+    return trainer;
+}
+
 standin::Standin SorvaneWithTrainer::StartLookalike() {
     return StartTrainer("--caption " + standin::Quoted(LOOKALIKE_CAPTION), LOOKALIKE_CAPTION);
 }
@@ -50,6 +71,17 @@ bool SorvaneWithTrainer::CompareUntilShown(const std::string& expected, DWORD ti
         timeoutMs);
 }
 
+bool SorvaneWithTrainer::TypeThenCompare(const std::string& typed, const std::string& expected,
+                                         DWORD timeoutMs) {
+    SetText(ID_TYPED_TEXT, typed);
+    return CompareUntilShown(expected, timeoutMs);
+}
+
+void SorvaneWithTrainer::ExpectResultRight(int32_t matchedCount) {
+    EXPECT_EQ(Text(ID_STATUS_LINE), FormatMatchLine(matchedCount));
+    ExpectResultRight();
+}
+
 void SorvaneWithTrainer::ExpectResultRight() {
     const CompareResult result = CompareTexts(Text(ID_TRANSMITTED_TEXT), Text(ID_TYPED_TEXT));
     const ComparisonSelections want = SelectionsFor(result);
@@ -59,9 +91,11 @@ void SorvaneWithTrainer::ExpectResultRight() {
 }
 
 bool SorvaneWithTrainer::DismissNotRunningBox() {
-    HWND box = nullptr;
-    drive::WaitFor([&] { return (box = drive::FindMessageBox(ProcessId())) != nullptr; });
-    return box != nullptr && drive::DismissMessageBox(box);
+    return drive::DismissMessageBox(drive::WaitMessageBox(ProcessId()));
+}
+
+bool SorvaneWithTrainer::WaitBoxCount(int count) {
+    return drive::WaitFor([&] { return drive::CountMessageBoxes(ProcessId()) == count; });
 }
 
 std::string SorvaneWithTrainer::TempFolder(const std::string& name) {

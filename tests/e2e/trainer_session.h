@@ -22,6 +22,12 @@ class SorvaneWithTrainer : public SorvaneSession {
     standin::Standin StartTrainer(const std::string& arguments = "",
                                   const std::string& caption = STANDIN_CAPTION);
 
+    // Starts a stand-in trainer, then Sorvane beside it; frame is null when
+    // either did not start.
+    standin::Standin StartWithTrainer(const std::string& arguments = "");
+    // The same, with the stand-in's text replaced by these bytes first.
+    standin::Standin StartWithTrainerText(const std::string& text);
+
     // A stand-in whose caption is one character off: the trainer counts as not
     // running, and its counters show that nothing was sent.
     standin::Standin StartLookalike();
@@ -32,9 +38,14 @@ class SorvaneWithTrainer : public SorvaneSession {
     // Presses Compare until box 101 shows `expected` (the refresh has read the
     // trainer's current text); false when it never does.
     bool CompareUntilShown(const std::string& expected, DWORD timeoutMs = REFRESH_WAIT_MS);
+    // Sets `typed` into box 102 first.
+    bool TypeThenCompare(const std::string& typed, const std::string& expected,
+                         DWORD timeoutMs = REFRESH_WAIT_MS);
 
     // Checks status line and selections against CompareTexts of the boxes' texts.
     void ExpectResultRight();
+    // The same, and the status line counts `matchedCount` characters.
+    void ExpectResultRight(int32_t matchedCount);
 
     // A fresh folder named `name` (spaces allowed) inside a new temporary folder,
     // removed when the case ends; empty on failure.
@@ -44,7 +55,12 @@ class SorvaneWithTrainer : public SorvaneSession {
 
     // Waits for the not-running box of Sorvane's process and dismisses it.
     bool DismissNotRunningBox();
+    // Waits until Sorvane's process shows exactly `count` not-running boxes.
+    bool WaitBoxCount(int count);
 
   private:
+    // Starts Sorvane beside a stand-in that started; frame is null when it did not.
+    standin::Standin WithSorvane(standin::Standin trainer);
+
     std::vector<std::string> folders_;
 };

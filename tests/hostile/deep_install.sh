@@ -7,36 +7,19 @@
 # this script checks that Sorvane ended with exit code 0.
 # Usage: deep_install.sh WINE_RUN DESKTOP_DIR SORVANE_EXE TRAINER_EXE DECOY_EXE DRIVER_EXE WORK_DIR
 set -eu
-wine_run=$1
-bench=$2
-sorvane=$3
-trainer=$4
-decoy=$5
-driver=$6
-work=$7
-component_length=60
-components="a b c d"
-min_windows_length=261
+# shellcheck source-path=SCRIPTDIR source=../support/deep_folder.sh
+. "$(dirname "$0")/../support/deep_folder.sh"
+wine_run=$1 bench=$2 sorvane=$3 trainer=$4 decoy=$5 driver=$6 work=$7
 exit_wait_seconds=20
 driver_grace_seconds=10
 
-rm -rf "$work"
-parent=$work
-for letter in $components; do
-  parent=$parent/$(printf "%${component_length}s" "" | tr ' ' "$letter")
-done
+parent=$(make_deep_folder "$work" a b c d)
 folder="$parent/Sor vane"
-mkdir -p "$folder"
+mkdir "$folder"
+require_deeper_than_max_path "$folder"
 cp "$sorvane" "$folder/Sorvane.exe"
 cp "$trainer" "$folder/KochMorseTrainer.exe"
 cp "$decoy" "$parent/Sor.exe"
-
-# Wine maps the Unix root to drive Z:.
-windows_path() { printf 'Z:%s' "$1" | tr '/' '\\'; }
-if [ "$(windows_path "$folder" | wc -c)" -lt "$min_windows_length" ]; then
-  echo "folder is too short for this test" >&2
-  exit 1
-fi
 
 # A trainer that Run starts ends itself within this time.
 export STANDIN_TRAINER_LIMIT_MS=60000

@@ -2,9 +2,9 @@
 
 #include "practice_copy.h"
 
-std::string PracticeText(size_t length, uint32_t seed) {
-    PracticeCopy copy = StartPracticeCopy(seed);
-    return MakePracticeCopy(copy, length);
+std::string PracticeText(const PracticeSpec& spec) {
+    PracticeCopy copy = StartPracticeCopy(spec.seed);
+    return MakePracticeCopy(copy, spec.length);
 }
 
 std::string StandinText(HWND frame) {

@@ -8,8 +8,17 @@
 #include <cstdint>
 #include <string>
 
-// Exactly `length` characters of practice copy, the same for the same seed.
-std::string PracticeText(size_t length, uint32_t seed);
+// How long the trainer reads at the most, and how long a comparison of such a
+// text may take to show.
+constexpr size_t TRAINER_READ_LIMIT = 27999;
+constexpr DWORD LONG_TEXT_WAIT_MS = 30000;
+
+// Practice copy of a length, the same every time for the same seed.
+struct PracticeSpec {
+    size_t length;
+    uint32_t seed;
+};
+std::string PracticeText(const PracticeSpec& spec);
 
 // The whole text of the stand-in's text window, which may be longer than what
 // the link reads.

@@ -3,81 +3,62 @@
 #include "hostile_session.h"
 
 #include "main_window.h"
-#include "text_compare.h"
 
 #include <random>
 #include <set>
 
 namespace {
 
-constexpr int FIRST_BYTE = 1;
-constexpr int LAST_BYTE = 255;
-constexpr size_t READ_LIMIT = 27999;
-constexpr size_t LONG_LENGTHS[] = {28000, 40000};
-constexpr uint32_t LONG_TEXT_SEED = 11;
-constexpr DWORD LONG_TEXT_WAIT_MS = 30000;
+constexpr PracticeSpec LONG_TEXTS[] = {{28000, 11}, {40000, 11}};
 
 constexpr char REPLACE_EVERY_10_MS[] = "--replace-every-ms 10";
+constexpr PracticeSpec TYPED = {3000, 5};
 constexpr int RANDOM_PRESSES = 25;
 constexpr DWORD MAX_PAUSE_MS = 150;
-constexpr size_t TYPED_LENGTH = 3000;
-constexpr uint32_t TYPED_SEED = 5;
 
-TEST_F(SorvaneWithTrainer, EveryByteValueFrom1To255ComparesRight) {
-    std::string bytes;
-    for (int c = FIRST_BYTE; c <= LAST_BYTE; ++c) {
-        bytes += static_cast<char>(c);
-    }
-    const standin::Standin trainer = StartTrainer();
+using HostileTrainerText = SorvaneWithTrainer;
+
+TEST_F(HostileTrainerText, EveryByteValueFrom1To255ComparesRight) {
+    const std::string bytes = drive::EveryByteButNul();
+    const standin::Standin trainer = StartWithTrainerText(bytes);
     ASSERT_NE(trainer.frame, nullptr);
-    ASSERT_TRUE(standin::SetStandinText(trainer.frame, bytes));
-    ASSERT_TRUE(StartSorvane());
-    SetText(ID_TYPED_TEXT, bytes);
-    ASSERT_TRUE(CompareUntilShown(ShownInBox(bytes))) << Text(ID_TRANSMITTED_TEXT).size();
+    ASSERT_TRUE(TypeThenCompare(bytes, ShownInBox(bytes))) << Text(ID_TRANSMITTED_TEXT).size();
     EXPECT_EQ(Text(ID_TYPED_TEXT), ShownInBox(bytes));
-    EXPECT_EQ(Text(ID_STATUS_LINE), FormatMatchLine(static_cast<int32_t>(NonBlankCount(bytes))));
-    ExpectResultRight();
+    ExpectResultRight(static_cast<int32_t>(NonBlankCount(bytes)));
 }
 
-TEST_F(SorvaneWithTrainer, ALongTextArrivesAsItsFirst27999CharactersAndComparesRight) {
-    for (size_t length : LONG_LENGTHS) {
-        SCOPED_TRACE(length);
-        const std::string full = PracticeText(length, LONG_TEXT_SEED);
+TEST_F(HostileTrainerText, ALongTextArrivesAsItsFirst27999CharactersAndComparesRight) {
+    for (const PracticeSpec& spec : LONG_TEXTS) {
+        SCOPED_TRACE(spec.length);
+        const std::string full = PracticeText(spec);
         standin::Standin trainer = StartTrainer();
         ASSERT_NE(trainer.frame, nullptr);
         ASSERT_TRUE(standin::SetStandinText(trainer.frame, full));
-        ASSERT_EQ(StandinText(trainer.frame).size(), length);
+        ASSERT_EQ(StandinText(trainer.frame).size(), spec.length);
         if (Window() == nullptr) {
             ASSERT_TRUE(StartSorvane());
         }
-        SetText(ID_TYPED_TEXT, full);
-        const std::string read = full.substr(0, READ_LIMIT);
-        ASSERT_TRUE(CompareUntilShown(ShownInBox(read), LONG_TEXT_WAIT_MS));
-        EXPECT_EQ(Text(ID_STATUS_LINE), FormatMatchLine(static_cast<int32_t>(NonBlankCount(read))));
-        ExpectResultRight();
+        const std::string read = full.substr(0, TRAINER_READ_LIMIT);
+        ASSERT_TRUE(TypeThenCompare(full, ShownInBox(read), LONG_TEXT_WAIT_MS));
+        ExpectResultRight(static_cast<int32_t>(NonBlankCount(read)));
         StopTrainer(trainer);
     }
 }
 
-TEST_F(SorvaneWithTrainer, ANulInTheTrainersTextEndsTheText) {
+TEST_F(HostileTrainerText, ANulInTheTrainersTextEndsTheText) {
     const std::string withNul("CQ CQ\0DE TEST", 13);
-    const standin::Standin trainer = StartTrainer();
+    const standin::Standin trainer = StartWithTrainerText(withNul);
     ASSERT_NE(trainer.frame, nullptr);
-    ASSERT_TRUE(standin::SetStandinText(trainer.frame, withNul));
-    ASSERT_TRUE(StartSorvane());
-    SetText(ID_TYPED_TEXT, "cq cq de test");
-    ASSERT_TRUE(CompareUntilShown("CQ CQ"));
-    EXPECT_EQ(Text(ID_STATUS_LINE), " 4 characters match to first error");
-    ExpectResultRight();
+    ASSERT_TRUE(TypeThenCompare("cq cq de test", "CQ CQ"));
+    ExpectResultRight(4);
 }
 
 // The trainer replaces its text faster than the refresh reads it; each press
 // shows whatever the last tick read, and the result is right for that.
-TEST_F(SorvaneWithTrainer, TextReplacedEvery10MsComparesRightAtRandomMoments) {
-    const standin::Standin trainer = StartTrainer(REPLACE_EVERY_10_MS);
+TEST_F(HostileTrainerText, TextReplacedEvery10MsComparesRightAtRandomMoments) {
+    const standin::Standin trainer = StartWithTrainer(REPLACE_EVERY_10_MS);
     ASSERT_NE(trainer.frame, nullptr);
-    ASSERT_TRUE(StartSorvane());
-    const std::string typed = PracticeText(TYPED_LENGTH, TYPED_SEED);
+    const std::string typed = PracticeText(TYPED);
     std::mt19937 random(RANDOM_PRESSES);
     std::uniform_int_distribution<DWORD> pause(0, MAX_PAUSE_MS);
     std::set<std::string> shown;
@@ -87,7 +68,7 @@ TEST_F(SorvaneWithTrainer, TextReplacedEvery10MsComparesRightAtRandomMoments) {
         drive::PumpFor(pause(random));
         SendClick(ID_COMPARE);
         const std::string transmitted = Text(ID_TRANSMITTED_TEXT);
-        EXPECT_LE(transmitted.size(), READ_LIMIT);
+        EXPECT_LE(transmitted.size(), TRAINER_READ_LIMIT);
         shown.insert(transmitted);
         ExpectResultRight();
     }

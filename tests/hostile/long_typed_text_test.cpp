@@ -8,14 +8,12 @@
 
 namespace {
 
+constexpr PracticeSpec TRANSMITTED = {2000, 3};
+constexpr char WRONG_CHARACTER = '#';
 constexpr size_t TYPED_LENGTH = 100000;
-constexpr size_t TRANSMITTED_LENGTH = 2000;
-constexpr uint32_t TRANSMITTED_SEED = 3;
 constexpr uint32_t FILLER_SEED = 4;
 // Blank lines before the copy, as a user might leave them: 78 spaces and CR LF.
 constexpr size_t BLANK_LINE_SPACES = 78;
-constexpr char WRONG_CHARACTER = '#';
-constexpr DWORD LONG_TEXT_WAIT_MS = 30000;
 
 struct Row {
     size_t wrongAtLeast;   // index in box 102 the wrong character must lie beyond
@@ -53,30 +51,28 @@ std::string TypedWithOneMistake(const std::string& transmitted, const Row& row) 
     const size_t at = IndexOfNonBlank(transmitted, row.wrongCharacter);
     std::string typed = BlankLines(row.wrongAtLeast + 1 - at) + transmitted;
     typed[typed.size() - transmitted.size() + at] = WRONG_CHARACTER;
-    typed += PracticeText(TYPED_LENGTH - typed.size(), FILLER_SEED);
+    typed += PracticeText({TYPED_LENGTH - typed.size(), FILLER_SEED});
     return typed;
 }
 
-TEST_F(SorvaneWithTrainer, AFirstMismatchBeyond16BitPositionsIsCountedAndSelectedExactly) {
-    const std::string transmitted = PracticeText(TRANSMITTED_LENGTH, TRANSMITTED_SEED);
-    const standin::Standin trainer = StartTrainer();
+using LongTypedText = SorvaneWithTrainer;
+
+TEST_F(LongTypedText, AFirstMismatchBeyond16BitPositionsIsCountedAndSelectedExactly) {
+    const std::string transmitted = PracticeText(TRANSMITTED);
+    const standin::Standin trainer = StartWithTrainerText(transmitted);
     ASSERT_NE(trainer.frame, nullptr);
-    ASSERT_TRUE(standin::SetStandinText(trainer.frame, transmitted));
-    ASSERT_TRUE(StartSorvane());
     for (const Row& row : ROWS) {
         SCOPED_TRACE(row.wrongAtLeast);
         const std::string typed = TypedWithOneMistake(transmitted, row);
         ASSERT_EQ(typed.size(), TYPED_LENGTH);
-        SetText(ID_TYPED_TEXT, typed);
+        ASSERT_TRUE(TypeThenCompare(typed, transmitted, LONG_TEXT_WAIT_MS));
         ASSERT_EQ(Text(ID_TYPED_TEXT).size(), TYPED_LENGTH);
-        ASSERT_TRUE(CompareUntilShown(transmitted, LONG_TEXT_WAIT_MS));
 
-        EXPECT_EQ(Text(ID_STATUS_LINE), FormatMatchLine(static_cast<int32_t>(row.wrongCharacter)));
+        ExpectResultRight(static_cast<int32_t>(row.wrongCharacter));
         const drive::Selection selection = Selection(ID_TYPED_TEXT);
         EXPECT_GT(selection.start, row.wrongAtLeast);
         EXPECT_EQ(selection.end, selection.start + 1);
         EXPECT_EQ(Text(ID_TYPED_TEXT).substr(selection.start, 1), std::string(1, WRONG_CHARACTER));
-        ExpectResultRight();
     }
 }
 

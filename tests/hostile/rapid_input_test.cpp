@@ -3,12 +3,10 @@
 #include "hostile_session.h"
 
 #include "main_window.h"
-#include "text_compare.h"
 
 namespace {
 
-constexpr size_t TEXT_LENGTH = 1000;
-constexpr uint32_t TEXT_SEED = 9;
+constexpr PracticeSpec TEXT = {1000, 9};
 constexpr int COMPARES = 200;
 constexpr int COMPARES_PER_ERASE = 4;
 constexpr DWORD BURST_WAIT_MS = 120000;
@@ -18,14 +16,13 @@ constexpr DWORD RUN_PRESS_INTERVAL_MS = 150;
 constexpr DWORD CLEAR_EARLIEST_MS = 1900;
 constexpr DWORD CLEAR_LATEST_MS = 5000;
 
-TEST_F(SorvaneWithTrainer, ABurstOfComparesAndErasesEndsRightAndTheProgramStillAnswers) {
-    const std::string text = PracticeText(TEXT_LENGTH, TEXT_SEED);
-    const standin::Standin trainer = StartTrainer();
+using RapidInput = SorvaneWithTrainer;
+
+TEST_F(RapidInput, ABurstOfComparesAndErasesEndsRightAndTheProgramStillAnswers) {
+    const std::string text = PracticeText(TEXT);
+    const standin::Standin trainer = StartWithTrainerText(text);
     ASSERT_NE(trainer.frame, nullptr);
-    ASSERT_TRUE(standin::SetStandinText(trainer.frame, text));
-    ASSERT_TRUE(StartSorvane());
-    SetText(ID_TYPED_TEXT, text);
-    ASSERT_TRUE(CompareUntilShown(text));
+    ASSERT_TRUE(TypeThenCompare(text, text));
 
     for (int compare = 1; compare <= COMPARES; ++compare) {
         PostClick(ID_COMPARE);
@@ -44,17 +41,15 @@ TEST_F(SorvaneWithTrainer, ABurstOfComparesAndErasesEndsRightAndTheProgramStillA
     SetText(ID_TYPED_TEXT, text);
     SendClick(ID_COMPARE);
     EXPECT_EQ(Text(ID_TRANSMITTED_TEXT), text);
-    EXPECT_EQ(Text(ID_STATUS_LINE), FormatMatchLine(static_cast<int32_t>(NonBlankCount(text))));
-    ExpectResultRight();
+    ExpectResultRight(static_cast<int32_t>(NonBlankCount(text)));
     EXPECT_TRUE(drive::Answers(Window()));
 }
 
 // Each press moves the clearing on: the notice stays through twenty presses
 // spread over three seconds and goes two seconds after the last.
-TEST_F(SorvaneWithTrainer, TwentyRunPressesKeepTheNoticeUntilTwoSecondsAfterTheLast) {
-    const standin::Standin trainer = StartTrainer();
+TEST_F(RapidInput, TwentyRunPressesKeepTheNoticeUntilTwoSecondsAfterTheLast) {
+    const standin::Standin trainer = StartWithTrainer();
     ASSERT_NE(trainer.frame, nullptr);
-    ASSERT_TRUE(StartSorvane());
     for (int press = 0; press < RUN_PRESSES; ++press) {
         SCOPED_TRACE(press);
         if (press > 0) {

@@ -9,44 +9,34 @@ constexpr char SLOW_TRAINER[] = "--delay-ms 300 --text \"SLOW COPY\"";
 // A read waits 300 ms for the trainer, so the refresh runs at most three times a second.
 constexpr DWORD SLOW_REFRESH_WAIT_MS = 30000;
 
-TEST_F(SorvaneWithTrainer, ATrainerStartedAgainWithOtherTextIsReadByTheNextCompare) {
-    standin::Standin first = StartTrainer("--text \"FIRST RUN\"");
+using TrainerFaults = SorvaneWithTrainer;
+
+TEST_F(TrainerFaults, ATrainerStartedAgainWithOtherTextIsReadByTheNextCompare) {
+    standin::Standin first = StartWithTrainer("--text \"FIRST RUN\"");
     ASSERT_NE(first.frame, nullptr);
-    ASSERT_TRUE(StartSorvane());
-    SetText(ID_TYPED_TEXT, "second run");
-    ASSERT_TRUE(CompareUntilShown("FIRST RUN"));
+    ASSERT_TRUE(TypeThenCompare("second run", "FIRST RUN"));
     ExpectResultRight();
 
     StopTrainer(first);
     const standin::Standin second = StartTrainer("--text \"SECOND RUN\"");
     ASSERT_NE(second.frame, nullptr);
     ASSERT_TRUE(CompareUntilShown("SECOND RUN"));
-    EXPECT_EQ(Text(ID_STATUS_LINE), " 9 characters match to first error");
-    ExpectResultRight();
+    ExpectResultRight(9);
 }
 
-TEST_F(SorvaneWithTrainer, ASlowTrainerStillGivesRightResultsOneMessageEachAndACleanQuit) {
-    const standin::Standin trainer = StartTrainer(SLOW_TRAINER);
+TEST_F(TrainerFaults, ASlowTrainerStillGivesRightResultsOneMessageEachAndACleanQuit) {
+    const standin::Standin trainer = StartWithTrainer(SLOW_TRAINER);
     ASSERT_NE(trainer.frame, nullptr);
-    ASSERT_TRUE(StartSorvane());
-    SetText(ID_TYPED_TEXT, "slow cozy");
-    ASSERT_TRUE(CompareUntilShown("SLOW COPY", SLOW_REFRESH_WAIT_MS));
-    EXPECT_EQ(Text(ID_STATUS_LINE), " 6 characters match to first error");
-    ExpectResultRight();
+    ASSERT_TRUE(TypeThenCompare("slow cozy", "SLOW COPY", SLOW_REFRESH_WAIT_MS));
+    ExpectResultRight(6);
 
     SendClick(ID_BEGIN);
-    standin::MessageCounts counts = standin::QueryCounts(trainer.frame);
-    EXPECT_EQ(counts.starts, 1);
-    EXPECT_EQ(counts.stops, 0);
+    EXPECT_EQ(standin::QueryCounts(trainer.frame), (standin::MessageCounts{1, 0}));
     SendClick(ID_STOP);
-    counts = standin::QueryCounts(trainer.frame);
-    EXPECT_EQ(counts.starts, 1);
-    EXPECT_EQ(counts.stops, 1);
+    EXPECT_EQ(standin::QueryCounts(trainer.frame), (standin::MessageCounts{1, 1}));
 
     PostClick(ID_QUIT);
-    DWORD exitCode = 1;
-    ASSERT_TRUE(WaitSorvaneExit(&exitCode));
-    EXPECT_EQ(exitCode, 0u);
+    EXPECT_TRUE(EndsWithExitCodeZero());
 }
 
 } // namespace

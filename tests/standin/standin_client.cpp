@@ -42,6 +42,14 @@ MessageCounts QueryCounts(HWND frame) {
     return {starts, stops};
 }
 
+bool operator==(const MessageCounts& a, const MessageCounts& b) {
+    return a.starts == b.starts && a.stops == b.stops;
+}
+
+std::ostream& operator<<(std::ostream& out, const MessageCounts& counts) {
+    return out << counts.starts << " starts, " << counts.stops << " stops";
+}
+
 MessageCounts PublishedCounts(HWND frame) {
     const LONG_PTR counts = GetWindowLongPtrA(frame, GWLP_USERDATA);
     return {LOWORD(counts), HIWORD(counts)};
@@ -72,6 +80,11 @@ std::vector<HWND> DirectChildren(HWND parent) {
         children.push_back(child);
     }
     return children;
+}
+
+HWND OnlyChild(HWND parent) {
+    const std::vector<HWND> children = DirectChildren(parent);
+    return children.size() == 1 ? children[0] : nullptr;
 }
 
 std::string Quoted(const std::string& argument) {

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,8 @@ struct MessageCounts {
     int starts = -1;
     int stops = -1;
 };
+bool operator==(const MessageCounts& a, const MessageCounts& b);
+std::ostream& operator<<(std::ostream& out, const MessageCounts& counts);
 // -1 for both when the frame does not answer.
 MessageCounts QueryCounts(HWND frame);
 bool QuerySending(HWND frame);
@@ -45,6 +48,8 @@ bool SetStandinText(HWND frame, const std::string& bytes);
 
 // The direct children of `parent`, in the order FindWindowExA walks them.
 std::vector<HWND> DirectChildren(HWND parent);
+// The one direct child of `parent`; null when it has none or several.
+HWND OnlyChild(HWND parent);
 
 // The value of the line starting with `key` in the stand-in's start log; empty
 // when there is none.

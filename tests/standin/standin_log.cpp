@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -12,7 +14,6 @@ namespace {
 
 constexpr DWORD LONG_PATH_SIZE = 32768;
 constexpr char LINE_END[] = "\r\n";
-constexpr char EXE_EXTENSION[] = ".exe";
 constexpr size_t HEX_TEXT_SIZE = 16;
 
 std::string OwnPath() {
@@ -25,18 +26,6 @@ std::string CurrentDirectory() {
     std::vector<char> buffer(LONG_PATH_SIZE, '\0');
     const DWORD length = GetCurrentDirectoryA(LONG_PATH_SIZE, buffer.data());
     return std::string(buffer.data(), length < LONG_PATH_SIZE ? length : 0);
-}
-
-std::string LogPathFor(const std::string& exePath) {
-    const size_t extensionLength = sizeof(EXE_EXTENSION) - 1;
-    if (exePath.size() < extensionLength) {
-        return exePath + STANDIN_LOG_EXTENSION;
-    }
-    const size_t stemLength = exePath.size() - extensionLength;
-    if (lstrcmpiA(exePath.c_str() + stemLength, EXE_EXTENSION) != 0) {
-        return exePath + STANDIN_LOG_EXTENSION;
-    }
-    return exePath.substr(0, stemLength) + STANDIN_LOG_EXTENSION;
 }
 
 std::string ErrorModeText() {
@@ -52,15 +41,8 @@ void AppendStartLog() {
     if (exePath.empty()) {
         return;
     }
-    const std::string entry = STANDIN_LOG_DIRECTORY_KEY + CurrentDirectory() + LINE_END +
-                              STANDIN_LOG_PATH_KEY + exePath + LINE_END +
-                              STANDIN_LOG_ERROR_MODE_KEY + ErrorModeText() + LINE_END;
-    HANDLE file = CreateFileA(LogPathFor(exePath).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ,
-                              nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return;
-    }
-    DWORD written = 0;
-    WriteFile(file, entry.data(), static_cast<DWORD>(entry.size()), &written, nullptr);
-    CloseHandle(file);
+    std::ofstream log(std::filesystem::path(exePath).replace_extension(STANDIN_LOG_EXTENSION),
+                      std::ios::binary | std::ios::app);
+    log << STANDIN_LOG_DIRECTORY_KEY << CurrentDirectory() << LINE_END << STANDIN_LOG_PATH_KEY
+        << exePath << LINE_END << STANDIN_LOG_ERROR_MODE_KEY << ErrorModeText() << LINE_END;
 }

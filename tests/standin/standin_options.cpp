@@ -27,43 +27,80 @@ std::string FillText(const char* count, int groupsPerLine) {
     return MakePracticeCopy(copy, ParseMilliseconds(count));
 }
 
+// Practice copy as the trainer sends it, or as one paragraph without breaks.
+std::string FillLines(const char* count) {
+    return FillText(count, PRACTICE_GROUPS_PER_LINE);
+}
+
+std::string FillUnbroken(const char* count) {
+    return FillText(count, PRACTICE_UNBROKEN);
+}
+
+std::string AsGiven(const char* value) {
+    return value;
+}
+
+struct TextSwitch {
+    const char* name;
+    std::string StandinOptions::*field;
+    std::string (*read)(const char* value);
+};
+
+const TextSwitch TEXT_SWITCHES[] = {
+    {"--text", &StandinOptions::text, AsGiven},
+    {"--text-file", &StandinOptions::text, ReadFileBytes},
+    {"--fill", &StandinOptions::text, FillLines},
+    {"--fill-unbroken", &StandinOptions::text, FillUnbroken},
+    {"--second-text", &StandinOptions::secondText, AsGiven},
+    {"--caption", &StandinOptions::caption, AsGiven},
+};
+
+struct NumberSwitch {
+    const char* name;
+    DWORD StandinOptions::*field;
+};
+
+const NumberSwitch NUMBER_SWITCHES[] = {
+    {"--pace-ms", &StandinOptions::paceMs},
+    {"--delay-ms", &StandinOptions::delayMs},
+    {"--exit-after-ms", &StandinOptions::exitAfterMs},
+    {"--replace-every-ms", &StandinOptions::replaceEveryMs},
+};
+
+struct KindFlag {
+    const char* name;
+    TextChildKind kind;
+};
+
+const KindFlag KIND_FLAGS[] = {
+    {"--nested-child", TextChildKind::Nested},
+    {"--prefix-class", TextChildKind::PrefixClass},
+    {"--case-class", TextChildKind::CaseClass},
+};
+
 // Applies a switch that takes a value; false when `name` is not one of them.
 bool ApplyValueSwitch(const char* name, const char* value, StandinOptions& options) {
-    if (std::strcmp(name, "--text") == 0) {
-        options.text = value;
-    } else if (std::strcmp(name, "--text-file") == 0) {
-        options.text = ReadFileBytes(value);
-    } else if (std::strcmp(name, "--fill") == 0) {
-        options.text = FillText(value, PRACTICE_GROUPS_PER_LINE);
-    } else if (std::strcmp(name, "--fill-unbroken") == 0) {
-        options.text = FillText(value, PRACTICE_UNBROKEN);
-    } else if (std::strcmp(name, "--second-text") == 0) {
-        options.secondText = value;
-    } else if (std::strcmp(name, "--caption") == 0) {
-        options.caption = value;
-    } else if (std::strcmp(name, "--pace-ms") == 0) {
-        options.paceMs = ParseMilliseconds(value);
-    } else if (std::strcmp(name, "--delay-ms") == 0) {
-        options.delayMs = ParseMilliseconds(value);
-    } else if (std::strcmp(name, "--exit-after-ms") == 0) {
-        options.exitAfterMs = ParseMilliseconds(value);
-    } else if (std::strcmp(name, "--replace-every-ms") == 0) {
-        options.replaceEveryMs = ParseMilliseconds(value);
-    } else {
-        return false;
+    for (const TextSwitch& option : TEXT_SWITCHES) {
+        if (std::strcmp(name, option.name) == 0) {
+            options.*option.field = option.read(value);
+            return true;
+        }
     }
-    return true;
+    for (const NumberSwitch& option : NUMBER_SWITCHES) {
+        if (std::strcmp(name, option.name) == 0) {
+            options.*option.field = ParseMilliseconds(value);
+            return true;
+        }
+    }
+    return false;
 }
 
 void ApplyFlag(const char* name, StandinOptions& options) {
-    if (std::strcmp(name, "--two-children") == 0) {
-        options.twoChildren = true;
-    } else if (std::strcmp(name, "--nested-child") == 0) {
-        options.childKind = TextChildKind::Nested;
-    } else if (std::strcmp(name, "--prefix-class") == 0) {
-        options.childKind = TextChildKind::PrefixClass;
-    } else if (std::strcmp(name, "--case-class") == 0) {
-        options.childKind = TextChildKind::CaseClass;
+    options.twoChildren = options.twoChildren || std::strcmp(name, "--two-children") == 0;
+    for (const KindFlag& flag : KIND_FLAGS) {
+        if (std::strcmp(name, flag.name) == 0) {
+            options.childKind = flag.kind;
+        }
     }
 }
 

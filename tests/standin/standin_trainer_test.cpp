@@ -10,16 +10,9 @@
 namespace {
 
 constexpr DWORD EXIT_WAIT_MS = 10000;
-constexpr DWORD SHORT_EXIT_AFTER_MS = 500;
-constexpr DWORD FAST_PACE_MS = 2;
-constexpr DWORD SHORT_REPLACE_MS = 50;
-constexpr size_t SENT_LENGTH_WANTED = 130;
-constexpr DWORD SETTLE_MS = 300;
-// Where the first group ends and where the first line of ten groups ends.
-constexpr size_t FIRST_GAP_INDEX = 5;
-constexpr size_t FIRST_LINE_BREAK_INDEX = 59;
-// Ten lines' worth, so practice copy in lines would break several times.
-constexpr size_t UNBROKEN_FILL_LENGTH = 610;
+constexpr char SHORT_LIFE[] = "--exit-after-ms 500";
+constexpr char FAST_REPLACING[] = "--text FIXED --replace-every-ms 50";
+constexpr char FAST_PACE[] = "--pace-ms 2";
 
 class StandinTrainer : public testing::Test {
   protected:
@@ -32,14 +25,14 @@ class StandinTrainer : public testing::Test {
         standin::StopStandin(trainer);
         testfiles::RemoveTree(folder);
     }
+    // Starts the stand-in and returns its only child; null when either is missing.
+    HWND StartForChild(const std::string& arguments) {
+        trainer = standin::StartStandin(arguments);
+        return standin::OnlyChild(trainer.frame);
+    }
     standin::Standin trainer;
     std::string folder;
 };
-
-HWND OnlyChild(HWND parent) {
-    const std::vector<HWND> children = standin::DirectChildren(parent);
-    return children.size() == 1 ? children[0] : nullptr;
-}
 
 std::string GetTextWithCount(HWND window, WPARAM count, LRESULT* result) {
     char buffer[64];
@@ -53,7 +46,7 @@ std::string GetTextWithCount(HWND window, WPARAM count, LRESULT* result) {
 TEST_F(StandinTrainer, ShowsTheTrainerCaptionAndADirectTextChild) {
     trainer = standin::StartStandin("--text HELLO");
     ASSERT_NE(trainer.frame, nullptr);
-    HWND child = OnlyChild(trainer.frame);
+    HWND child = standin::OnlyChild(trainer.frame);
     ASSERT_NE(child, nullptr);
     EXPECT_EQ(drive::ClassName(child), STANDIN_TEXT_CLASS);
     EXPECT_EQ(drive::WindowText(child), "HELLO");
@@ -63,8 +56,7 @@ TEST_F(StandinTrainer, ShowsTheTrainerCaptionAndADirectTextChild) {
 // Like the platform's controls: at most count - 1 bytes, then a NUL, and the
 // number of bytes copied as the result.
 TEST_F(StandinTrainer, GetTextCopiesOneLessThanTheCountAndANul) {
-    trainer = standin::StartStandin("--text ABCDEFG");
-    HWND child = OnlyChild(trainer.frame);
+    HWND child = StartForChild("--text ABCDEFG");
     ASSERT_NE(child, nullptr);
     LRESULT result = 0;
     std::string buffer = GetTextWithCount(child, 5, &result);
@@ -77,8 +69,13 @@ TEST_F(StandinTrainer, GetTextCopiesOneLessThanTheCountAndANul) {
 }
 
 TEST_F(StandinTrainer, StartSendsPracticeCopyAndStopHaltsIt) {
-    trainer = standin::StartStandin("--pace-ms " + std::to_string(FAST_PACE_MS));
-    HWND child = OnlyChild(trainer.frame);
+    // Enough copy for a whole line; where the first group ends and where the
+    // first line of ten groups ends.
+    constexpr size_t SENT_LENGTH_WANTED = 130;
+    constexpr size_t FIRST_GAP_INDEX = 5;
+    constexpr size_t FIRST_LINE_BREAK_INDEX = 59;
+    constexpr DWORD SETTLE_MS = 300;
+    HWND child = StartForChild(FAST_PACE);
     ASSERT_NE(child, nullptr);
     EXPECT_EQ(drive::WindowText(child), "");
     SendMessageA(trainer.frame, STANDIN_MSG_START, 0, 0);
@@ -92,14 +89,11 @@ TEST_F(StandinTrainer, StartSendsPracticeCopyAndStopHaltsIt) {
     EXPECT_EQ(drive::WindowText(child), stopped);
     EXPECT_EQ(stopped[FIRST_GAP_INDEX], ' ');
     EXPECT_EQ(stopped.substr(FIRST_LINE_BREAK_INDEX, 2), "\r\n");
-    const standin::MessageCounts counts = standin::QueryCounts(trainer.frame);
-    EXPECT_EQ(counts.starts, 1);
-    EXPECT_EQ(counts.stops, 1);
+    EXPECT_EQ(standin::QueryCounts(trainer.frame), (standin::MessageCounts{1, 1}));
 }
 
 TEST_F(StandinTrainer, CopyDataReplacesTheTextNulIncluded) {
-    trainer = standin::StartStandin("--text OLD");
-    HWND child = OnlyChild(trainer.frame);
+    HWND child = StartForChild("--text OLD");
     ASSERT_NE(child, nullptr);
     const std::string bytes("AB\0CD", 5);
     ASSERT_TRUE(standin::SetStandinText(trainer.frame, bytes));
@@ -110,26 +104,28 @@ TEST_F(StandinTrainer, CopyDataReplacesTheTextNulIncluded) {
 }
 
 TEST_F(StandinTrainer, LookAlikeLayoutsHaveTheirOwnClasses) {
-    trainer = standin::StartStandin("--prefix-class --text P");
-    HWND child = OnlyChild(trainer.frame);
-    ASSERT_NE(child, nullptr);
-    EXPECT_EQ(drive::ClassName(child), STANDIN_PREFIX_CLASS);
-    standin::StopStandin(trainer);
-
-    trainer = standin::StartStandin("--case-class --text C");
-    child = OnlyChild(trainer.frame);
-    ASSERT_NE(child, nullptr);
-    EXPECT_EQ(drive::ClassName(child), STANDIN_CASE_CLASS);
-    standin::StopStandin(trainer);
-
-    trainer = standin::StartStandin("--nested-child --text N");
-    HWND panel = OnlyChild(trainer.frame);
-    ASSERT_NE(panel, nullptr);
-    EXPECT_EQ(drive::ClassName(panel), STANDIN_PANEL_CLASS);
-    HWND nested = OnlyChild(panel);
-    ASSERT_NE(nested, nullptr);
-    EXPECT_EQ(drive::ClassName(nested), STANDIN_TEXT_CLASS);
-    EXPECT_EQ(drive::WindowText(nested), "N");
+    const struct {
+        const char* arguments;
+        const char* childClass;
+        bool nested; // the child is a panel holding a text window of the trainer's class
+    } layouts[] = {
+        {"--prefix-class --text P", STANDIN_PREFIX_CLASS, false},
+        {"--case-class --text C", STANDIN_CASE_CLASS, false},
+        {"--nested-child --text N", STANDIN_PANEL_CLASS, true},
+    };
+    for (const auto& layout : layouts) {
+        SCOPED_TRACE(layout.arguments);
+        HWND child = StartForChild(layout.arguments);
+        ASSERT_NE(child, nullptr);
+        EXPECT_EQ(drive::ClassName(child), layout.childClass);
+        if (layout.nested) {
+            HWND nested = standin::OnlyChild(child);
+            ASSERT_NE(nested, nullptr);
+            EXPECT_EQ(drive::ClassName(nested), STANDIN_TEXT_CLASS);
+            EXPECT_EQ(drive::WindowText(nested), "N");
+        }
+        standin::StopStandin(trainer);
+    }
 }
 
 TEST_F(StandinTrainer, TwoChildrenHoldTheirOwnTexts) {
@@ -152,7 +148,7 @@ TEST_F(StandinTrainer, CloseBoxEndsItWithExitCodeZero) {
 }
 
 TEST_F(StandinTrainer, TimeLimitEndsIt) {
-    trainer = standin::StartStandin("--exit-after-ms " + std::to_string(SHORT_EXIT_AFTER_MS));
+    trainer = standin::StartStandin(SHORT_LIFE);
     ASSERT_NE(trainer.frame, nullptr);
     EXPECT_TRUE(drive::WaitExit(trainer.process, EXIT_WAIT_MS, nullptr));
 }
@@ -177,27 +173,14 @@ TEST_F(StandinTrainer, TextFileGivesTheInitialTextByteForByte) {
     const std::string bytes("CQ\0DE\xff", 6);
     const std::string file = folder + "\\text.bin";
     ASSERT_TRUE(testfiles::WriteBytes(file, bytes));
-    trainer = standin::StartStandin("--text-file " + standin::Quoted(file));
-    HWND child = OnlyChild(trainer.frame);
+    HWND child = StartForChild("--text-file " + standin::Quoted(file));
     ASSERT_NE(child, nullptr);
     EXPECT_EQ(SendMessageA(child, WM_GETTEXTLENGTH, 0, 0), static_cast<LRESULT>(bytes.size()));
     EXPECT_EQ(drive::WindowText(child), bytes);
 }
 
-TEST_F(StandinTrainer, FillUnbrokenGivesPracticeCopyWithoutLineBreaks) {
-    trainer = standin::StartStandin("--fill-unbroken " + std::to_string(UNBROKEN_FILL_LENGTH));
-    HWND child = OnlyChild(trainer.frame);
-    ASSERT_NE(child, nullptr);
-    const std::string text = drive::WindowText(child);
-    EXPECT_EQ(text.size(), UNBROKEN_FILL_LENGTH);
-    EXPECT_EQ(text.find_first_of("\r\n"), std::string::npos) << text;
-    EXPECT_EQ(text[FIRST_GAP_INDEX], ' ') << text;
-}
-
 TEST_F(StandinTrainer, ReplacingEveryFewMillisecondsChangesTheText) {
-    trainer = standin::StartStandin("--text FIXED --replace-every-ms " +
-                                    std::to_string(SHORT_REPLACE_MS));
-    HWND child = OnlyChild(trainer.frame);
+    HWND child = StartForChild(FAST_REPLACING);
     ASSERT_NE(child, nullptr);
     EXPECT_TRUE(drive::WaitFor([&] { return drive::WindowText(child) != "FIXED"; }));
     const std::string first = drive::WindowText(child);

@@ -1,5 +1,6 @@
 #include "drive.h"
 
+#include <climits>
 #include <cstdlib>
 #include <vector>
 
@@ -236,6 +237,12 @@ int CountMessageBoxes(DWORD processId, const std::string& caption) {
     return SearchTopWindows(processId, caption, MESSAGE_BOX_CLASS).count;
 }
 
+HWND WaitMessageBox(DWORD processId, const std::string& caption, DWORD timeoutMs) {
+    HWND box = nullptr;
+    WaitFor([&] { return (box = FindMessageBox(processId, caption)) != nullptr; }, timeoutMs);
+    return box;
+}
+
 bool DismissMessageBox(HWND box, DWORD timeoutMs) {
     HWND ok = GetDlgItem(box, MESSAGE_BOX_OK_ID);
     if (ok == nullptr) {
@@ -287,6 +294,26 @@ RECT ChildRectInParent(HWND child) {
     GetWindowRect(child, &rect);
     MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
     return rect;
+}
+
+bool IsCentredOnWorkArea(HWND window) {
+    constexpr int TOLERANCE_PX = 1;
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    // The gap on one side less the gap on the other: twice the distance from the middle.
+    const int dx = (rect.left - work.left) - (work.right - rect.right);
+    const int dy = (rect.top - work.top) - (work.bottom - rect.bottom);
+    return std::abs(dx) <= 2 * TOLERANCE_PX && std::abs(dy) <= 2 * TOLERANCE_PX;
+}
+
+std::string EveryByteButNul() {
+    std::string bytes(UCHAR_MAX, '\0');
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        bytes[i] = static_cast<char>(i + 1); // NUL left out
+    }
+    return bytes;
 }
 
 void PostMouseClick(HWND window) {

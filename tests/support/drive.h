@@ -78,7 +78,11 @@ constexpr int MESSAGE_BOX_OK_ID = 1;
 HWND FindMessageBox(DWORD processId, const std::string& caption = "ERROR");
 int CountMessageBoxes(DWORD processId, const std::string& caption = "ERROR");
 
-// Clicks the box's OK button and waits until the box is gone.
+// Waits for such a box to open; null when none did.
+HWND WaitMessageBox(DWORD processId, const std::string& caption = "ERROR",
+                    DWORD timeoutMs = DEFAULT_WAIT_MS);
+
+// Clicks the box's OK button and waits until the box is gone; false for a null box.
 bool DismissMessageBox(HWND box, DWORD timeoutMs = DEFAULT_WAIT_MS);
 
 // True when the window's thread handles a sent message within the time.
@@ -100,6 +104,13 @@ RECT DialogUnitsToPixels(const RECT& units);
 
 // A child window's rectangle in its parent's client coordinates (across processes).
 RECT ChildRectInParent(HWND child);
+
+// True when the window stands in the middle of the work area, within a pixel of
+// rounding on each side.
+bool IsCentredOnWorkArea(HWND window);
+
+// Bytes 1 to 255 in order: every character a window text can hold.
+std::string EveryByteButNul();
 
 // Posts a left-button click at the centre of a window, as a mouse click would
 // arrive in its queue.

@@ -6,33 +6,20 @@
 # then reports the whole path.
 # Usage: deep_program_directory.sh WINE_RUN DESKTOP_DIR LAUNCH_PROBE_EXE WORK_DIR
 set -eu
-wine_run=$1
-bench=$2
-probe=$3
-work=$4
-component_length=60
-components="a b c d e"
-min_windows_length=261
+# shellcheck source-path=SCRIPTDIR source=../support/deep_folder.sh
+. "$(dirname "$0")/../support/deep_folder.sh"
+wine_run=$1 bench=$2 probe=$3 work=$4
 
-rm -rf "$work"
-deep=$work
-for letter in $components; do
-  deep=$deep/$(printf "%${component_length}s" "" | tr ' ' "$letter")
-done
-mkdir -p "$deep"
+deep=$(make_deep_folder "$work" a b c d e)
+require_deeper_than_max_path "$deep"
 cp "$probe" "$deep/launch_probe.exe"
-
-# Wine maps the Unix root to drive Z:.
-expected="Z:$(printf '%s/' "$deep" | tr '/' '\\')"
-if [ "${#expected}" -lt "$min_windows_length" ]; then
-  echo "folder is only ${#expected} characters long" >&2
-  exit 1
-fi
+expected=$(windows_path "$deep/")
 
 rm -f probe-output.txt
 "$wine_run" "$bench" "$deep/launch_probe.exe" 'probe-output.txt' 0 </dev/null || true
-# The probe writes its output into Wine's current directory: this one.
-actual=$(sed -n 's/^directory=//p' probe-output.txt | tr -d '\r')
+# The probe writes its output into Wine's current directory: this one. Its
+# first line is the directory.
+actual=$(head -n 1 probe-output.txt)
 rm -f probe-output.txt
 rm -rf "$work"
 if [ "$actual" != "$expected" ]; then

@@ -1,13 +1,14 @@
 // Runs the trainer link's launch from wherever this executable was copied to,
 // since ProgramDirectory reads the running executable's own path.
 // Usage: launch_probe OUTPUT_FILE LAUNCHES
-// Writes "directory=" ProgramDirectory(), one "process=" line per LaunchTrainer
-// call with the identifier it returned, and "error mode=" this process's error
-// mode afterwards (it starts from 0), one per line.
+// Writes ProgramDirectory() on the first line, this process's error mode after
+// the launches (it starts from 0) on the second, then the identifier each
+// LaunchTrainer call returned, one per line.
 #include "trainer_link.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 constexpr int ARGUMENTS_NEEDED = 3;
@@ -26,11 +27,14 @@ int main(int argc, char** argv) {
         return OUTPUT_ERROR;
     }
     SetErrorMode(0);
-    std::fprintf(output, "directory=%s\n", ProgramDirectory().c_str());
+    std::vector<DWORD> started;
     for (long i = 0; i < launches; ++i) {
-        std::fprintf(output, "process=%lu\n", static_cast<unsigned long>(LaunchTrainer()));
+        started.push_back(LaunchTrainer());
     }
-    std::fprintf(output, "error mode=0x%X\n", GetErrorMode());
+    std::fprintf(output, "%s\n0x%X\n", ProgramDirectory().c_str(), GetErrorMode());
+    for (DWORD processId : started) {
+        std::fprintf(output, "%lu\n", static_cast<unsigned long>(processId));
+    }
     std::fclose(output);
     return 0;
 }

@@ -6,7 +6,6 @@ namespace {
 
 constexpr DWORD SLOW_REPLY_MS = 500;
 constexpr DWORD BOX_LOOK_MS = 300;
-constexpr char OTHER_CAPTION[] = "Koch Method CW Trainer - Brenlow 2";
 constexpr char BOX_CAPTION[] = "ERROR";
 constexpr char BOX_TEXT[] = "Koch Method CW Trainer Is Not Running";
 constexpr char STATIC_CLASS[] = "Static";
@@ -49,36 +48,27 @@ BoxFacts LookAtBox(HWND box) {
     return facts;
 }
 
-HWND WaitOwnBox() {
-    HWND box = nullptr;
-    drive::WaitFor([&] {
-        box = drive::FindMessageBox(GetCurrentProcessId(), BOX_CAPTION);
-        return box != nullptr;
-    });
-    return box;
-}
+const standin::MessageCounts NOTHING_SENT{0, 0};
+
+using TrainerCommand = TrainerLinkTest;
 
 } // namespace
 
-TEST_F(TrainerLinkTest, StartAndStopArriveExactlyOnceEach) {
+TEST_F(TrainerCommand, StartAndStopArriveExactlyOnceEach) {
     standin::Standin trainer = StartTrainer("");
     ASSERT_NE(trainer.frame, nullptr);
     ASSERT_TRUE(SendWithin("Start"));
-    standin::MessageCounts counts = standin::QueryCounts(trainer.frame);
-    EXPECT_EQ(counts.starts, 1);
-    EXPECT_EQ(counts.stops, 0);
+    EXPECT_EQ(standin::QueryCounts(trainer.frame), (standin::MessageCounts{1, 0}));
     EXPECT_TRUE(standin::QuerySending(trainer.frame));
     ASSERT_TRUE(SendWithin("Stop"));
-    counts = standin::QueryCounts(trainer.frame);
-    EXPECT_EQ(counts.starts, 1);
-    EXPECT_EQ(counts.stops, 1);
+    EXPECT_EQ(standin::QueryCounts(trainer.frame), (standin::MessageCounts{1, 1}));
     EXPECT_FALSE(standin::QuerySending(trainer.frame));
     EXPECT_EQ(drive::CountMessageBoxes(GetCurrentProcessId()), 0);
 }
 
 // The command is sent, not posted: when it returns, the trainer has handled it,
 // which the counts it publishes without any message of ours already show.
-TEST_F(TrainerLinkTest, ACommandReturnsOnlyOnceTheTrainerHandledIt) {
+TEST_F(TrainerCommand, ACommandReturnsOnlyOnceTheTrainerHandledIt) {
     standin::Standin trainer = StartTrainer("--delay-ms " + std::to_string(SLOW_REPLY_MS));
     ASSERT_NE(trainer.frame, nullptr);
     ASSERT_EQ(standin::PublishedCounts(trainer.frame).starts, 0);
@@ -89,21 +79,19 @@ TEST_F(TrainerLinkTest, ACommandReturnsOnlyOnceTheTrainerHandledIt) {
 }
 
 // The words are compared byte for byte; anything else sends nothing.
-TEST_F(TrainerLinkTest, OtherWordsSendNothing) {
+TEST_F(TrainerCommand, OtherWordsSendNothing) {
     standin::Standin trainer = StartTrainer("");
     ASSERT_NE(trainer.frame, nullptr);
     for (const char* word : {"start", "STOP", "Start ", ""}) {
         ASSERT_TRUE(SendWithin(word));
     }
-    const standin::MessageCounts counts = standin::QueryCounts(trainer.frame);
-    EXPECT_EQ(counts.starts, 0);
-    EXPECT_EQ(counts.stops, 0);
+    EXPECT_EQ(standin::QueryCounts(trainer.frame), NOTHING_SENT);
 }
 
 // With no trainer, each call shows one box and sends nothing, not even to a
 // trainer whose caption is almost right. The calls run on a second thread, since
 // each waits until its box is dismissed.
-TEST_F(TrainerLinkTest, WithoutTheTrainerEachCallShowsTheNotRunningBoxAndSendsNothing) {
+TEST_F(TrainerCommand, WithoutTheTrainerEachCallShowsTheNotRunningBoxAndSendsNothing) {
     standin::Standin other =
         StartTrainer("--caption " + standin::Quoted(OTHER_CAPTION), OTHER_CAPTION);
     ASSERT_NE(other.frame, nullptr);
@@ -113,7 +101,7 @@ TEST_F(TrainerLinkTest, WithoutTheTrainerEachCallShowsTheNotRunningBoxAndSendsNo
     });
     ASSERT_NE(caller, nullptr);
     for (int call = 0; call < CALLS_MADE; ++call) {
-        HWND box = WaitOwnBox();
+        HWND box = drive::WaitMessageBox(GetCurrentProcessId(), BOX_CAPTION);
         ASSERT_NE(box, nullptr) << "no box for call " << call;
         drive::PumpFor(BOX_LOOK_MS);
         EXPECT_EQ(drive::CountMessageBoxes(GetCurrentProcessId(), BOX_CAPTION), 1);
@@ -129,7 +117,5 @@ TEST_F(TrainerLinkTest, WithoutTheTrainerEachCallShowsTheNotRunningBoxAndSendsNo
     EXPECT_EQ(WaitForSingleObject(caller, LINK_CALL_TIMEOUT_MS), WAIT_OBJECT_0);
     CloseHandle(caller);
     EXPECT_EQ(drive::CountMessageBoxes(GetCurrentProcessId(), BOX_CAPTION), 0);
-    const standin::MessageCounts counts = standin::QueryCounts(other.frame);
-    EXPECT_EQ(counts.starts, 0);
-    EXPECT_EQ(counts.stops, 0);
+    EXPECT_EQ(standin::QueryCounts(other.frame), NOTHING_SENT);
 }

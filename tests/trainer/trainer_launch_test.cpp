@@ -7,41 +7,29 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <sstream>
 
 namespace {
 
 constexpr char PROBE_VARIABLE[] = "LAUNCH_PROBE_EXE";
-constexpr char TEST_DIR_VARIABLE[] = "TRAINER_TEST_DIR";
 constexpr char PROBE_NAME[] = "launch_probe.exe";
+constexpr DWORD PROBE_WAIT_MS = 15000;
 constexpr char CALLER_FOLDER[] = "caller";
 constexpr char OUTPUT_NAME[] = "probe.txt";
-constexpr DWORD PROBE_WAIT_MS = 15000;
 constexpr DWORD DECOY_LOOK_MS = 500;
+constexpr char TEST_DIR_VARIABLE[] = "TRAINER_TEST_DIR";
+constexpr char CALLERS_OWN_ERROR_MODE[] = "0x0";
+// The command line's length: a long directory, and the system's limit.
 constexpr size_t LONG_DIRECTORY_LENGTH = 300;
 constexpr size_t COMMAND_LINE_LIMIT = 32767;
 constexpr size_t QUOTES = 2;
 
-// Keys of the probe's output lines.
-constexpr char PROBE_DIRECTORY_KEY[] = "directory=";
-constexpr char PROBE_PROCESS_KEY[] = "process=";
-constexpr char PROBE_ERROR_MODE_KEY[] = "error mode=";
-constexpr char CALLERS_OWN_ERROR_MODE[] = "0x0";
-
 struct ProbeResult {
     bool ran = false;
-    std::string directory;
-    std::vector<DWORD> processIds;
     std::string errorMode;
+    std::vector<DWORD> processIds;
 };
-
-bool TakeValue(const std::string& line, const char* key, std::string* value) {
-    if (line.compare(0, std::strlen(key), key) != 0) {
-        return false;
-    }
-    *value = line.substr(std::strlen(key));
-    return true;
-}
 
 // Runs the probe found at `probe`, from `callerDirectory`, for `launches` launches.
 ProbeResult RunProbe(const std::string& probe, const std::string& callerDirectory, int launches,
@@ -53,12 +41,11 @@ ProbeResult RunProbe(const std::string& probe, const std::string& callerDirector
     result.ran = drive::WaitExit(process, PROBE_WAIT_MS, &exitCode) && exitCode == 0;
     drive::KillProcess(process);
     std::istringstream lines(testfiles::ReadBytes(outputFile));
-    for (std::string line, value; std::getline(lines, line);) {
-        if (TakeValue(line, PROBE_PROCESS_KEY, &value)) {
-            result.processIds.push_back(static_cast<DWORD>(std::stoul(value)));
-        } else if (!TakeValue(line, PROBE_DIRECTORY_KEY, &result.directory)) {
-            TakeValue(line, PROBE_ERROR_MODE_KEY, &result.errorMode);
-        }
+    // The directory line is checked where the probe lies deeper than 260 characters.
+    lines.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+    std::getline(lines, result.errorMode);
+    for (DWORD processId = 0; lines >> processId;) {
+        result.processIds.push_back(processId);
     }
     return result;
 }
@@ -90,7 +77,7 @@ bool IsRunning(DWORD processId) {
 
 } // namespace
 
-class TrainerLaunchTest : public TrainerLinkTest {
+class TrainerLaunch : public TrainerLinkTest {
   protected:
     void SetUp() override {
         TrainerLinkTest::SetUp();
@@ -115,13 +102,19 @@ class TrainerLaunchTest : public TrainerLinkTest {
         return folder + "\\" + PROBE_NAME;
     }
 
-    ProbeResult Probe(const std::string& probeCopy, int launches) {
+    // Runs the probe from the spaced folder, which is made first.
+    ProbeResult Probe(int launches, bool withTrainer = true) {
+        const std::string probeCopy = PrepareFolder(Spaced(), withTrainer);
         ProbeResult result = RunProbe(probeCopy, caller, launches, root + "\\" + OUTPUT_NAME);
         for (DWORD processId : result.processIds) {
             ForgetNot(processId);
         }
+        EXPECT_TRUE(result.ran);
         return result;
     }
+
+    // The "Sor vane" folder, where the decoy in root would catch an unquoted launch.
+    std::string Spaced() const { return root + "\\" + DECOY_SPACED_FOLDER; }
 
     std::string probe;
     std::string decoy;
@@ -129,7 +122,7 @@ class TrainerLaunchTest : public TrainerLinkTest {
     std::string caller;
 };
 
-TEST_F(TrainerLaunchTest, ProgramDirectoryIsThisProgramsFolderWithABackslash) {
+TEST_F(TrainerLaunch, ProgramDirectoryIsThisProgramsFolderWithABackslash) {
     const std::string expected = drive::PathFromEnvironment(TEST_DIR_VARIABLE);
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(ProgramDirectory(), expected + "\\");
@@ -138,13 +131,13 @@ TEST_F(TrainerLaunchTest, ProgramDirectoryIsThisProgramsFolderWithABackslash) {
 // A program deeper than 260 characters is checked by deep_program_directory.sh:
 // CreateProcess cannot start it, under Wine as under Windows without long paths.
 
-TEST_F(TrainerLaunchTest, TheCommandLineForA300CharacterDirectoryIsWholeQuotedAndUncut) {
+TEST_F(TrainerLaunch, TheCommandLineForA300CharacterDirectoryIsWholeQuotedAndUncut) {
     const std::string directory = "C:\\" + std::string(LONG_DIRECTORY_LENGTH - 4, 'd') + "\\";
     ASSERT_EQ(directory.size(), LONG_DIRECTORY_LENGTH);
     EXPECT_EQ(TrainerCommandLine(directory), "\"" + directory + "KochMorseTrainer.exe\"");
 }
 
-TEST_F(TrainerLaunchTest, NoCommandLineForAnEmptyDirectoryOrBeyondTheSystemsLimit) {
+TEST_F(TrainerLaunch, NoCommandLineForAnEmptyDirectoryOrBeyondTheSystemsLimit) {
     EXPECT_EQ(TrainerCommandLine(""), "");
     const size_t fixedPart = std::strlen(TRAINER_EXE_NAME) + QUOTES;
     const std::string longest = std::string(COMMAND_LINE_LIMIT - fixedPart - 1, 'd') + "\\";
@@ -154,12 +147,9 @@ TEST_F(TrainerLaunchTest, NoCommandLineForAnEmptyDirectoryOrBeyondTheSystemsLimi
 
 // The trainer beside a program in "...\Sor vane\" starts with the caller's current
 // directory, and "...\Sor.exe" is never run in its place.
-TEST_F(TrainerLaunchTest, FromAFolderWithASpaceTheRightProgramStarts) {
-    const std::string folder = root + "\\" + DECOY_SPACED_FOLDER;
-    const std::string probeCopy = PrepareFolder(folder, true);
+TEST_F(TrainerLaunch, FromAFolderWithASpaceTheRightProgramStarts) {
     ASSERT_TRUE(testfiles::CopyTo(decoy, root + "\\" + DECOY_NAME));
-    const ProbeResult result = Probe(probeCopy, 1);
-    ASSERT_TRUE(result.ran);
+    const ProbeResult result = Probe(1);
     ASSERT_EQ(result.processIds.size(), 1u);
     const DWORD trainerId = result.processIds[0];
     ASSERT_NE(trainerId, 0u);
@@ -167,9 +157,9 @@ TEST_F(TrainerLaunchTest, FromAFolderWithASpaceTheRightProgramStarts) {
     ASSERT_NE(trainer, nullptr);
     EXPECT_TRUE(IsWindowVisible(trainer));
     EXPECT_FALSE(IsIconic(trainer));
-    const std::string log = testfiles::ReadBytes(folder + "\\" + STANDIN_INSTALLED_LOG_NAME);
+    const std::string log = testfiles::ReadBytes(Spaced() + "\\" + STANDIN_INSTALLED_LOG_NAME);
     EXPECT_EQ(standin::LogValue(log, STANDIN_LOG_DIRECTORY_KEY), caller) << log;
-    EXPECT_EQ(standin::LogValue(log, STANDIN_LOG_PATH_KEY), folder + "\\" + TRAINER_EXE_NAME)
+    EXPECT_EQ(standin::LogValue(log, STANDIN_LOG_PATH_KEY), Spaced() + "\\" + TRAINER_EXE_NAME)
         << log;
     drive::PumpFor(DECOY_LOOK_MS);
     EXPECT_FALSE(testfiles::Exists(root + "\\" + DECOY_MARKER_NAME));
@@ -177,11 +167,10 @@ TEST_F(TrainerLaunchTest, FromAFolderWithASpaceTheRightProgramStarts) {
 
 // The trap above is real: the same folders with an unquoted command line and no
 // application name run the decoy.
-TEST_F(TrainerLaunchTest, AnUnquotedCommandLineWouldRunTheDecoy) {
-    const std::string folder = root + "\\" + DECOY_SPACED_FOLDER;
-    PrepareFolder(folder, true);
+TEST_F(TrainerLaunch, AnUnquotedCommandLineWouldRunTheDecoy) {
+    PrepareFolder(Spaced(), true);
     ASSERT_TRUE(testfiles::CopyTo(decoy, root + "\\" + DECOY_NAME));
-    std::string commandLine = folder + "\\" + TRAINER_EXE_NAME;
+    std::string commandLine = Spaced() + "\\" + TRAINER_EXE_NAME;
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
@@ -192,7 +181,7 @@ TEST_F(TrainerLaunchTest, AnUnquotedCommandLineWouldRunTheDecoy) {
     EXPECT_TRUE(drive::WaitExit(started, PROBE_WAIT_MS, nullptr));
     drive::KillProcess(started);
     EXPECT_TRUE(testfiles::Exists(root + "\\" + DECOY_MARKER_NAME));
-    EXPECT_FALSE(testfiles::Exists(folder + "\\" + STANDIN_INSTALLED_LOG_NAME));
+    EXPECT_FALSE(testfiles::Exists(Spaced() + "\\" + STANDIN_INSTALLED_LOG_NAME));
 }
 
 // The launch turns the system's own error boxes off only for the time of the
@@ -200,9 +189,8 @@ TEST_F(TrainerLaunchTest, AnUnquotedCommandLineWouldRunTheDecoy) {
 // fails. Windows hands the mode in force to the new process, so the trainer
 // starts with 0x8001; Wine does not (the trainer logs 0), so that part is not
 // checked here.
-TEST_F(TrainerLaunchTest, TheCallersErrorModeIsRestoredAfterTheLaunch) {
-    const ProbeResult result = Probe(PrepareFolder(root + "\\" + DECOY_SPACED_FOLDER, true), 1);
-    ASSERT_TRUE(result.ran);
+TEST_F(TrainerLaunch, TheCallersErrorModeIsRestoredAfterTheLaunch) {
+    const ProbeResult result = Probe(1);
     ASSERT_EQ(result.processIds.size(), 1u);
     ASSERT_NE(result.processIds[0], 0u);
     EXPECT_EQ(result.errorMode, CALLERS_OWN_ERROR_MODE);
@@ -215,32 +203,28 @@ TEST_F(TrainerLaunchTest, TheCallersErrorModeIsRestoredAfterTheLaunch) {
     EXPECT_EQ(after, 0u);
 }
 
-TEST_F(TrainerLaunchTest, WithTheExecutableMissingNothingStartsAndNothingShows) {
-    const std::string missing = ProgramDirectory() + TRAINER_EXE_NAME;
-    ASSERT_EQ(GetFileAttributesA(missing.c_str()), INVALID_FILE_ATTRIBUTES) << missing;
+TEST_F(TrainerLaunch, WithTheExecutableMissingNothingStartsAndNothingShows) {
+    ASSERT_FALSE(testfiles::Exists(ProgramDirectory() + TRAINER_EXE_NAME));
     const std::vector<HWND> before = VisibleTopWindows();
     const DWORD started = LaunchTrainer();
     ForgetNot(started);
     EXPECT_EQ(started, 0u);
-    const ProbeResult result = Probe(PrepareFolder(root + "\\" + DECOY_SPACED_FOLDER, false), 1);
-    ASSERT_TRUE(result.ran);
-    EXPECT_EQ(result.processIds, std::vector<DWORD>{0});
+    EXPECT_EQ(Probe(1, false).processIds, std::vector<DWORD>{0});
     drive::PumpFor(DECOY_LOOK_MS);
     EXPECT_EQ(VisibleTopWindows(), before);
     EXPECT_EQ(FindTrainerWindow(), nullptr);
 }
 
-TEST_F(TrainerLaunchTest, TwoLaunchesInARowStartTwoProcesses) {
-    const ProbeResult result = Probe(PrepareFolder(root + "\\" + DECOY_SPACED_FOLDER, true), 2);
-    ASSERT_TRUE(result.ran);
+TEST_F(TrainerLaunch, TwoLaunchesInARowStartTwoProcesses) {
+    const ProbeResult result = Probe(2);
     ASSERT_EQ(result.processIds.size(), 2u);
     const DWORD first = result.processIds[0];
     const DWORD second = result.processIds[1];
     ASSERT_NE(first, 0u);
     ASSERT_NE(second, 0u);
     EXPECT_NE(first, second);
-    EXPECT_TRUE(IsRunning(first));
-    EXPECT_TRUE(IsRunning(second));
-    EXPECT_NE(drive::WaitTopWindow(first, TRAINER_CAPTION), nullptr);
-    EXPECT_NE(drive::WaitTopWindow(second, TRAINER_CAPTION), nullptr);
+    for (DWORD launched : {first, second}) {
+        EXPECT_TRUE(IsRunning(launched));
+        EXPECT_NE(drive::WaitTopWindow(launched, TRAINER_CAPTION), nullptr);
+    }
 }

@@ -26,12 +26,14 @@ standin::Standin TrainerLinkTest::StartTrainer(const std::string& arguments,
 }
 
 void TrainerLinkTest::StopTrainer(standin::Standin& trainer) {
+    const HWND frame = trainer.frame;
     for (standin::Standin& started : trainers) {
         if (started.process.id == trainer.process.id) {
             standin::StopStandin(started);
         }
     }
     trainer = {};
+    EXPECT_TRUE(drive::WaitFor([frame] { return !IsWindow(frame); })) << "the trainer stayed";
 }
 
 void TrainerLinkTest::ForgetNot(DWORD processId) {
@@ -47,13 +49,12 @@ std::string TrainerLinkTest::TempFolder() {
 
 // The result lives on the heap so that a call that never returns cannot write
 // into a finished test's stack.
-bool TrainerLinkTest::ReadWithin(std::string* text) {
+std::string TrainerLinkTest::ReadWithin() {
     auto result = std::make_shared<std::string>();
     const bool finished =
         testfiles::CallWithin([result] { *result = ReadTransmittedText(); }, LINK_CALL_TIMEOUT_MS);
     EXPECT_TRUE(finished) << "ReadTransmittedText did not return";
-    *text = finished ? *result : std::string();
-    return finished;
+    return finished ? *result : NOT_RETURNED;
 }
 
 bool TrainerLinkTest::SendWithin(const std::string& word) {

@@ -13,6 +13,10 @@
 #include <vector>
 
 constexpr DWORD LINK_CALL_TIMEOUT_MS = 15000;
+constexpr char NOT_RETURNED[] = "(the read did not return)";
+// Another version's caption: differs by more than letter case, since the
+// platform's caption search ignores case.
+constexpr char OTHER_CAPTION[] = "Koch Method CW Trainer - Brenlow 2";
 
 class TrainerLinkTest : public testing::Test {
   protected:
@@ -22,16 +26,18 @@ class TrainerLinkTest : public testing::Test {
     // Starts a stand-in that this test ends; frame is null when it did not appear.
     standin::Standin StartTrainer(const std::string& arguments,
                                   const std::string& caption = STANDIN_CAPTION);
-    // Ends a stand-in before the case ends; TearDown then leaves it alone.
+    // Ends a stand-in before the case ends and waits until its window is gone;
+    // TearDown then leaves it alone.
     void StopTrainer(standin::Standin& trainer);
     // A process started by the link under test, known only by its identifier.
     void ForgetNot(DWORD processId);
     // A fresh temporary folder removed when the test ends.
     std::string TempFolder();
 
-    // ReadTransmittedText / SendTrainerCommand, failing the test (and returning
-    // false) instead of hanging when the call does not return.
-    bool ReadWithin(std::string* text);
+    // ReadTransmittedText / SendTrainerCommand, failing the test instead of
+    // hanging when the call does not return (the read then gives NOT_RETURNED,
+    // the command false).
+    std::string ReadWithin();
     bool SendWithin(const std::string& word);
 
   private:

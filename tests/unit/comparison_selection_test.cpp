@@ -2,52 +2,39 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 namespace {
 
+using O = CompareOutcome;
+
 struct Row {
-    const char* transmitted;
-    const char* typed;
-    int32_t count;
+    const char* name;
+    CompareResult result;
     EditSelection transmittedBox;
     EditSelection typedBox;
 };
 
 constexpr EditSelection NONE = NO_SELECTION;
 
-// What the Compare button shows for each pair of texts.
-const Row COMMAND_CASES[] = {
-    {"", "", 0, NONE, NONE},
-    {"ABC", "", 0, {0, 1}, NONE},
-    {"PARIS", "paris", 5, NONE, NONE},
-    {"ABCD", "ABXD", 2, {2, 3}, {2, 3}},
-    {"AB CD", "AB  XD", 2, {3, 4}, {4, 5}},
-    {"AB\r\nCD", "ABCX", 3, {5, 6}, {3, 4}},
-    {"ABC", "AB   ", 2, {2, 3}, NONE},
-    {"AB", "ABXYZ", 2, NONE, NONE},
+// A 1-based position marks the character before it as a box index counts.
+const Row ROWS[] = {
+    {"all matched", {O::AllMatched, 5, 0, 0}, NONE, NONE},
+    {"nothing typed", {O::TypedTextEnded, 0, 1, 0}, {0, 1}, NONE},
+    {"typed text ended later", {O::TypedTextEnded, 2, 3, 0}, {2, 3}, NONE},
+    {"mismatch at the same place", {O::Mismatch, 2, 3, 3}, {2, 3}, {2, 3}},
+    {"mismatch further on in transmitted", {O::Mismatch, 3, 6, 4}, {5, 6}, {3, 4}},
+    {"mismatch further on in typed", {O::Mismatch, 2, 4, 5}, {3, 4}, {4, 5}},
+    {"beyond 16 bits", {O::Mismatch, 66000, 66001, 70001}, {66000, 66001}, {70000, 70001}},
 };
 
-TEST(ComparisonSelection, CommandTable) {
-    for (const Row& row : COMMAND_CASES) {
-        SCOPED_TRACE(std::string(row.transmitted) + " / " + row.typed);
-        const CompareResult result = CompareTexts(row.transmitted, row.typed);
-        const ComparisonSelections selections = SelectionsFor(result);
-        EXPECT_EQ(result.matchedCount, row.count);
+TEST(ComparisonSelection, MarksTheCharacterAtEachPosition) {
+    for (const Row& row : ROWS) {
+        SCOPED_TRACE(row.name);
+        const ComparisonSelections selections = SelectionsFor(row.result);
         EXPECT_EQ(selections.transmitted.start, row.transmittedBox.start);
         EXPECT_EQ(selections.transmitted.end, row.transmittedBox.end);
         EXPECT_EQ(selections.typed.start, row.typedBox.start);
         EXPECT_EQ(selections.typed.end, row.typedBox.end);
     }
-}
-
-TEST(ComparisonSelection, MarksBeyondSixteenBits) {
-    const std::string transmitted(70000, 'K');
-    std::string typed(70000, 'K');
-    typed[66000] = 'M';
-    const ComparisonSelections selections = SelectionsFor(CompareTexts(transmitted, typed));
-    EXPECT_EQ(selections.typed.start, 66000);
-    EXPECT_EQ(selections.typed.end, 66001);
 }
 
 } // namespace

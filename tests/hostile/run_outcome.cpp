@@ -1,0 +1,48 @@
+#include "run_outcome.h"
+
+#include "drive.h"
+#include "launch_decoy.h"
+#include "standin_client.h"
+#include "test_files.h"
+
+namespace {
+
+// How long a launch may take to show (slower from the deepest folders), and
+// then how long a wrong one may take to leave its mark.
+constexpr DWORD LAUNCH_LOOK_MS = 3000;
+
+// The trainer, if one started, must be the one beside Sorvane; it is ended here.
+RunOutcome CheckTrainer(const std::string& folder) {
+    HWND trainer = drive::WaitTopWindow(0, STANDIN_CAPTION, LAUNCH_LOOK_MS);
+    if (trainer == nullptr) {
+        return {};
+    }
+    const std::string log = testfiles::ReadBytes(folder + "\\" + STANDIN_INSTALLED_LOG_NAME);
+    const std::string started = standin::LogValue(log, STANDIN_LOG_PATH_KEY);
+    DWORD trainerId = 0;
+    GetWindowThreadProcessId(trainer, &trainerId);
+    drive::KillProcessById(trainerId);
+    if (started != folder + "\\" + STANDIN_INSTALLED_NAME) {
+        return {true, "Run started another trainer: " + started + ". "};
+    }
+    return {true, ""};
+}
+
+} // namespace
+
+RunOutcome CheckRunOutcome(HWND sorvane, const std::string& folder, const std::string& parent) {
+    RunOutcome outcome = CheckTrainer(folder);
+    drive::PumpFor(LAUNCH_LOOK_MS);
+    if (testfiles::Exists(parent + "\\" + DECOY_MARKER_NAME)) {
+        outcome.problems += "The decoy ran. ";
+    }
+    DWORD sorvaneId = 0;
+    GetWindowThreadProcessId(sorvane, &sorvaneId);
+    if (drive::FindMessageBox(sorvaneId) != nullptr) {
+        outcome.problems += "A message box opened. ";
+    }
+    if (!drive::Answers(sorvane)) {
+        outcome.problems += "Sorvane stopped answering. ";
+    }
+    return outcome;
+}
