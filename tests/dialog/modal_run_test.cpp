@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -36,13 +37,17 @@ void CALLBACK DestroyGuarded(HWND, UINT, UINT_PTR, DWORD) {
     DestroyWindow(GuardedDialog);
 }
 
-const LoggedMessage* FirstOf(const ModalRun& run, UINT message) {
-    for (const LoggedMessage& m : run.messages) {
-        if (m.message == message) {
-            return &m;
-        }
-    }
-    return nullptr;
+// Asks the dialog for a label's colours, by message or straight from the layer's
+// own procedure, which the platform's default handling would otherwise answer for.
+INT_PTR AskLabelColour(HWND dialog, HWND label, bool straight) {
+    HDC dc = GetDC(label);
+    const auto wParam = reinterpret_cast<WPARAM>(dc);
+    const auto lParam = reinterpret_cast<LPARAM>(label);
+    const auto procedure = reinterpret_cast<DLGPROC>(GetWindowLongPtrA(dialog, DWLP_DLGPROC));
+    const INT_PTR answer = straight ? procedure(dialog, WM_CTLCOLORSTATIC, wParam, lParam)
+                                    : SendMessageA(dialog, WM_CTLCOLORSTATIC, wParam, lParam);
+    ReleaseDC(label, dc);
+    return answer;
 }
 
 BOOL CALLBACK MatchNestedBox(HWND window, LPARAM lParam) {
@@ -85,33 +90,28 @@ TEST(ModalRun, HandlerIsGreetedOnceWithInitDialogThenSizeWhileHidden) {
     EXPECT_FALSE(run.timedOut);
 }
 
-TEST(ModalRun, WindowIsShownForTheLoop) {
-    bool visible = false;
-    RunModal(NewTestDialog(), [&](HWND d) {
-        visible = IsWindowVisible(d) != 0;
-        EndNow(d);
-    });
-    EXPECT_TRUE(visible);
-}
-
 TEST(ModalRun, MaximisedOrMinimisedStyleGreetsWithThatSize) {
     const std::pair<DWORD, WPARAM> rows[] = {{WS_MAXIMIZE, SIZE_MAXIMIZED},
                                              {WS_MINIMIZE, SIZE_MINIMIZED}};
     for (const auto& [style, sizeType] : rows) {
         SCOPED_TRACE(sizeType);
         const ModalRun run = RunModal(NewTestDialog(WS_POPUP | WS_CAPTION | style), EndNow);
-        const LoggedMessage* size = FirstOf(run, WM_SIZE);
-        ASSERT_NE(size, nullptr);
+        const auto size = std::find_if(run.messages.begin(), run.messages.end(),
+                                       [](const LoggedMessage& m) { return m.message == WM_SIZE; });
+        ASSERT_NE(size, run.messages.end());
         EXPECT_EQ(size->wParam, sizeType);
     }
 }
 
-TEST(ModalRun, HandlerNeverSeesActivate) {
+TEST(ModalRun, WindowIsShownAndActiveForTheLoopButTheHandlerNeverSeesActivate) {
+    bool visible = false;
     bool active = false;
     const ModalRun run = RunModal(NewTestDialog(), [&](HWND d) {
+        visible = IsWindowVisible(d) != 0;
         active = GetActiveWindow() == d;
         EndNow(d);
     });
+    EXPECT_TRUE(visible);
     ASSERT_TRUE(active) << "the dialog was never activated, so WM_ACTIVATE was not sent";
     EXPECT_EQ(CountMessages(run, WM_ACTIVATE), 0);
 }
@@ -213,41 +213,26 @@ TEST(ModalRun, HandledResultGoesToMsgResultUnlessTheHandlerStoredOne) {
     EXPECT_EQ(ownAnswer, OWN_RESULT);
 }
 
-// The layer's own procedure answers FALSE, leaving the platform's colours.
-TEST(ModalRun, ColourMessageLeftAloneIsAnsweredFalse) {
-    HWND dialog = NewTestDialog();
-    HWND label = ControlAdd(dialog, LABEL_ID, "x", 1, 1, 20, 8, 0, 0, ControlKind::Label);
-    ASSERT_NE(label, nullptr);
-    INT_PTR answer = -1;
-    RunModal(dialog, [&](HWND d) {
-        auto procedure = reinterpret_cast<DLGPROC>(GetWindowLongPtrA(d, DWLP_DLGPROC));
-        HDC dc = GetDC(label);
-        answer = procedure(d, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                           reinterpret_cast<LPARAM>(label));
-        ReleaseDC(label, dc);
-        EndNow(d);
-    });
-    EXPECT_EQ(answer, FALSE);
-}
-
-TEST(ModalRun, ColourBrushFromTheHandlerIsUsed) {
-    HWND dialog = NewTestDialog();
-    HWND label = ControlAdd(dialog, LABEL_ID, "x", 1, 1, 20, 8, 0, 0, ControlKind::Label);
-    const HBRUSH brush = GetSysColorBrush(COLOR_HIGHLIGHT);
-    LRESULT answer = 0;
-    RunModal(
-        dialog,
-        [&](HWND d) {
-            HDC dc = GetDC(label);
-            answer = SendMessageA(d, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                                  reinterpret_cast<LPARAM>(label));
-            ReleaseDC(label, dc);
-            EndNow(d);
-        },
-        [&](HWND, UINT message, WPARAM, LPARAM) -> INT_PTR {
-            return message == WM_CTLCOLORSTATIC ? reinterpret_cast<INT_PTR>(brush) : 0;
-        });
-    EXPECT_EQ(answer, reinterpret_cast<LRESULT>(brush));
+// Left alone, the colour message is answered FALSE, keeping the platform's colours.
+TEST(ModalRun, ColourMessageIsAnsweredFalseUnlessTheHandlerGivesABrush) {
+    const auto brush = reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_HIGHLIGHT));
+    for (const INT_PTR given : {INT_PTR{FALSE}, brush}) {
+        SCOPED_TRACE(given);
+        HWND dialog = NewTestDialog();
+        HWND label = ControlAdd(dialog, LABEL_ID, "x", 1, 1, 20, 8, 0, 0, ControlKind::Label);
+        ASSERT_NE(label, nullptr);
+        INT_PTR answer = -1;
+        RunModal(
+            dialog,
+            [&](HWND d) {
+                answer = AskLabelColour(d, label, given == FALSE);
+                EndNow(d);
+            },
+            [&](HWND, UINT message, WPARAM, LPARAM) -> INT_PTR {
+                return message == WM_CTLCOLORSTATIC ? given : 0;
+            });
+        EXPECT_EQ(answer, given);
+    }
 }
 
 // A button's handler runs a message box; while it is open, a timer ends the
