@@ -50,23 +50,6 @@ INT_PTR AskLabelColour(HWND dialog, HWND label, bool straight) {
     return answer;
 }
 
-BOOL CALLBACK MatchNestedBox(HWND window, LPARAM lParam) {
-    char caption[64] = {};
-    GetWindowTextA(window, caption, sizeof(caption));
-    if (lstrcmpA(caption, NESTED_BOX_CAPTION) != 0) {
-        return TRUE;
-    }
-    *reinterpret_cast<HWND*>(lParam) = window;
-    return FALSE;
-}
-
-// The message box this thread opened, found without sending it anything.
-HWND NestedBox() {
-    HWND found = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), MatchNestedBox, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
 } // namespace
 
 TEST(ModalRun, HandlerIsGreetedOnceWithInitDialogThenSizeWhileHidden) {
@@ -116,23 +99,23 @@ TEST(ModalRun, WindowIsShownAndActiveForTheLoopButTheHandlerNeverSeesActivate) {
     EXPECT_EQ(CountMessages(run, WM_ACTIVATE), 0);
 }
 
-TEST(ModalRun, DialogEndStoresTheEndValueAndDestroysTheWindow) {
-    HWND dialog = NewTestDialog();
-    const ModalRun run = RunModal(dialog, EndNow, nullptr, UNTOUCHED);
-    EXPECT_EQ(run.endValue, END_VALUE);
-    EXPECT_FALSE(IsWindow(dialog));
-    EXPECT_EQ(CountMessages(run, WM_CLOSE), 1);
-    EXPECT_EQ(CountMessages(run, WM_DESTROY), 1);
-    EXPECT_EQ(CountMessages(run, WM_NCDESTROY), 1);
-}
-
-TEST(ModalRun, CloseBoxEndsWithEndValueZero) {
-    HWND dialog = NewTestDialog();
-    const ModalRun run = RunModal(
-        dialog, [](HWND d) { PostMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0); }, nullptr, UNTOUCHED);
-    EXPECT_FALSE(run.timedOut);
-    EXPECT_EQ(run.endValue, 0);
-    EXPECT_FALSE(IsWindow(dialog));
+// DialogEnd stores its end value, the close box 0; either destroys the window.
+TEST(ModalRun, DialogEndOrTheCloseBoxEndsTheRunAndDestroysTheWindow) {
+    const std::pair<ModalStep, int32_t> ways[] = {
+        {EndNow, END_VALUE},
+        {[](HWND d) { PostMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0); }, 0},
+    };
+    for (const auto& [step, endValue] : ways) {
+        SCOPED_TRACE(endValue);
+        HWND dialog = NewTestDialog();
+        const ModalRun run = RunModal(dialog, step, nullptr, UNTOUCHED);
+        EXPECT_FALSE(run.timedOut);
+        EXPECT_EQ(run.endValue, endValue);
+        EXPECT_FALSE(IsWindow(dialog));
+        EXPECT_EQ(CountMessages(run, WM_CLOSE), 1);
+        EXPECT_EQ(CountMessages(run, WM_DESTROY), 1);
+        EXPECT_EQ(CountMessages(run, WM_NCDESTROY), 1);
+    }
 }
 
 TEST(ModalRun, HandlerThatTakesTheCloseCommandKeepsTheDialog) {
@@ -251,7 +234,7 @@ TEST(ModalRun, EndingFromInsideANestedLoopIsSafe) {
             if (message == WM_TIMER && wParam == NESTED_TIMER.id) {
                 KillTimer(d, NESTED_TIMER.id);
                 EndNow(d);
-                PostMessageA(NestedBox(), WM_COMMAND, IDOK, 0);
+                PostMessageA(FindWindowA(nullptr, NESTED_BOX_CAPTION), WM_COMMAND, IDOK, 0);
             }
             return 0;
         },
