@@ -4,27 +4,29 @@
 #include "modal_harness.h"
 
 #include <string>
+#include <utility>
 
 namespace {
 
-struct KindDefaults {
-    ControlKind kind;
-    const char* className;
-    LONG style;
-    LONG exStyle;
-};
-
-// A button is a visible tab stop push button, a label a visible left-aligned
-// static, and a text box trades the border for a client edge.
-const KindDefaults DEFAULTS[] = {
-    {ControlKind::Button, "BUTTON", 0x50010000, 0},
-    {ControlKind::Label, "STATIC", 0x50000000, 0},
-    {ControlKind::TextBox, "EDIT", 0x50010080, WS_EX_CLIENTEDGE},
-};
-
-constexpr LONG CHILD_VISIBLE = WS_CHILD | WS_VISIBLE;
 constexpr int CONTROL_ID = 300;
-constexpr int OTHER_ID = 301;
+
+const struct {
+    ControlKind kind;
+    DWORD style; // as passed
+    DWORD exStyle;
+    const char* className;
+    LONG wantStyle;
+    LONG wantExStyle;
+} KINDS[] = {
+    // Style 0: a button is a visible tab stop push button, a label a visible
+    // left-aligned static, and a text box trades the border for a client edge.
+    {ControlKind::Button, 0, 0, "BUTTON", 0x50010000, 0},
+    {ControlKind::Label, 0, 0, "STATIC", 0x50000000, 0},
+    {ControlKind::TextBox, 0, 0, "EDIT", 0x50010080, WS_EX_CLIENTEDGE},
+    // A given style gets only child and visible added.
+    {ControlKind::TextBox, ES_MULTILINE | ES_UPPERCASE, WS_EX_NOPARENTNOTIFY, "EDIT",
+     WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_UPPERCASE, WS_EX_NOPARENTNOTIFY},
+};
 
 HWND Add(HWND dialog, ControlKind kind, DWORD style = 0, DWORD exStyle = 0, int id = CONTROL_ID) {
     return ControlAdd(dialog, id, "caption", 5, 6, 40, 12, style, exStyle, kind);
@@ -34,30 +36,21 @@ using ControlAddTest = TestDialogCase;
 
 } // namespace
 
-TEST_F(ControlAddTest, EachKindHasItsClassDefaultStylesAndTheDialogFont) {
+TEST_F(ControlAddTest, EachKindHasItsClassTheDialogFontAndItsDefaultOrGivenStyles) {
     const HFONT dialogFont = reinterpret_cast<HFONT>(SendMessageA(dialog_, WM_GETFONT, 0, 0));
     ASSERT_NE(dialogFont, nullptr);
     int id = CONTROL_ID;
-    for (const KindDefaults& expected : DEFAULTS) {
-        SCOPED_TRACE(expected.className);
-        HWND control = Add(dialog_, expected.kind, 0, 0, id++);
+    for (const auto& expected : KINDS) {
+        SCOPED_TRACE(std::string(expected.className) + " " + std::to_string(expected.style));
+        HWND control = Add(dialog_, expected.kind, expected.style, expected.exStyle, id++);
         ASSERT_NE(control, nullptr);
         EXPECT_EQ(lstrcmpiA(drive::ClassName(control).c_str(), expected.className), 0)
             << drive::ClassName(control);
-        EXPECT_EQ(GetWindowLongA(control, GWL_STYLE), expected.style)
+        EXPECT_EQ(GetWindowLongA(control, GWL_STYLE), expected.wantStyle)
             << std::hex << GetWindowLongA(control, GWL_STYLE);
-        EXPECT_EQ(GetWindowLongA(control, GWL_EXSTYLE), expected.exStyle);
+        EXPECT_EQ(GetWindowLongA(control, GWL_EXSTYLE), expected.wantExStyle);
         EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), dialogFont);
     }
-}
-
-TEST_F(ControlAddTest, GivenStyleGetsOnlyChildAndVisibleAdded) {
-    HWND box =
-        Add(dialog_, ControlKind::TextBox, ES_MULTILINE | ES_UPPERCASE, WS_EX_NOPARENTNOTIFY);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(GetWindowLongA(box, GWL_STYLE), CHILD_VISIBLE | ES_MULTILINE | ES_UPPERCASE)
-        << std::hex << GetWindowLongA(box, GWL_STYLE);
-    EXPECT_EQ(GetWindowLongA(box, GWL_EXSTYLE), WS_EX_NOPARENTNOTIFY);
 }
 
 TEST_F(ControlAddTest, CaptionAndIdentifierAreSet) {
@@ -85,17 +78,16 @@ TEST_F(ControlAddTest, RectangleComesFromTheMappedEdges) {
         << actual.left << "," << actual.top << "-" << actual.right << "," << actual.bottom;
 }
 
-TEST_F(ControlAddTest, DefaultPushButtonBecomesTheDefaultId) {
-    Add(dialog_, ControlKind::Button, BS_PUSHBUTTON, 0, OTHER_ID);
-    EXPECT_NE(LOWORD(SendMessageA(dialog_, DM_GETDEFID, 0, 0)), OTHER_ID);
-    Add(dialog_, ControlKind::Button, BS_DEFPUSHBUTTON, 0, CONTROL_ID);
-    EXPECT_EQ(LOWORD(SendMessageA(dialog_, DM_GETDEFID, 0, 0)), CONTROL_ID);
-}
-
-TEST_F(ControlAddTest, CheckBoxIsNotADefaultButton) {
-    // BS_AUTOCHECKBOX shares the low bit with BS_DEFPUSHBUTTON.
-    Add(dialog_, ControlKind::Button, BS_AUTOCHECKBOX, 0, CONTROL_ID);
-    EXPECT_NE(LOWORD(SendMessageA(dialog_, DM_GETDEFID, 0, 0)), CONTROL_ID);
+// BS_AUTOCHECKBOX shares the low bit with BS_DEFPUSHBUTTON.
+TEST_F(ControlAddTest, OnlyADefaultPushButtonBecomesTheDefaultId) {
+    const std::pair<DWORD, bool> rows[] = {
+        {BS_PUSHBUTTON, false}, {BS_AUTOCHECKBOX, false}, {BS_DEFPUSHBUTTON, true}};
+    int id = CONTROL_ID;
+    for (const auto& [style, becomesDefault] : rows) {
+        SCOPED_TRACE(style);
+        Add(dialog_, ControlKind::Button, style, 0, ++id);
+        EXPECT_EQ(LOWORD(SendMessageA(dialog_, DM_GETDEFID, 0, 0)) == id, becomesDefault);
+    }
 }
 
 TEST_F(ControlAddTest, NoDialogMeansNoControl) {

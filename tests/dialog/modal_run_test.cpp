@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -36,30 +37,17 @@ void CALLBACK DestroyGuarded(HWND, UINT, UINT_PTR, DWORD) {
     DestroyWindow(GuardedDialog);
 }
 
-const LoggedMessage* FirstOf(const ModalRun& run, UINT message) {
-    for (const LoggedMessage& m : run.messages) {
-        if (m.message == message) {
-            return &m;
-        }
-    }
-    return nullptr;
-}
-
-BOOL CALLBACK MatchNestedBox(HWND window, LPARAM lParam) {
-    char caption[64] = {};
-    GetWindowTextA(window, caption, sizeof(caption));
-    if (lstrcmpA(caption, NESTED_BOX_CAPTION) != 0) {
-        return TRUE;
-    }
-    *reinterpret_cast<HWND*>(lParam) = window;
-    return FALSE;
-}
-
-// The message box this thread opened, found without sending it anything.
-HWND NestedBox() {
-    HWND found = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), MatchNestedBox, reinterpret_cast<LPARAM>(&found));
-    return found;
+// Asks the dialog for a label's colours, by message or straight from the layer's
+// own procedure, which the platform's default handling would otherwise answer for.
+INT_PTR AskLabelColour(HWND dialog, HWND label, bool straight) {
+    HDC dc = GetDC(label);
+    const auto wParam = reinterpret_cast<WPARAM>(dc);
+    const auto lParam = reinterpret_cast<LPARAM>(label);
+    const auto procedure = reinterpret_cast<DLGPROC>(GetWindowLongPtrA(dialog, DWLP_DLGPROC));
+    const INT_PTR answer = straight ? procedure(dialog, WM_CTLCOLORSTATIC, wParam, lParam)
+                                    : SendMessageA(dialog, WM_CTLCOLORSTATIC, wParam, lParam);
+    ReleaseDC(label, dc);
+    return answer;
 }
 
 } // namespace
@@ -85,54 +73,49 @@ TEST(ModalRun, HandlerIsGreetedOnceWithInitDialogThenSizeWhileHidden) {
     EXPECT_FALSE(run.timedOut);
 }
 
-TEST(ModalRun, WindowIsShownForTheLoop) {
-    bool visible = false;
-    RunModal(NewTestDialog(), [&](HWND d) {
-        visible = IsWindowVisible(d) != 0;
-        EndNow(d);
-    });
-    EXPECT_TRUE(visible);
-}
-
 TEST(ModalRun, MaximisedOrMinimisedStyleGreetsWithThatSize) {
     const std::pair<DWORD, WPARAM> rows[] = {{WS_MAXIMIZE, SIZE_MAXIMIZED},
                                              {WS_MINIMIZE, SIZE_MINIMIZED}};
     for (const auto& [style, sizeType] : rows) {
         SCOPED_TRACE(sizeType);
         const ModalRun run = RunModal(NewTestDialog(WS_POPUP | WS_CAPTION | style), EndNow);
-        const LoggedMessage* size = FirstOf(run, WM_SIZE);
-        ASSERT_NE(size, nullptr);
+        const auto size = std::find_if(run.messages.begin(), run.messages.end(),
+                                       [](const LoggedMessage& m) { return m.message == WM_SIZE; });
+        ASSERT_NE(size, run.messages.end());
         EXPECT_EQ(size->wParam, sizeType);
     }
 }
 
-TEST(ModalRun, HandlerNeverSeesActivate) {
+TEST(ModalRun, WindowIsShownAndActiveForTheLoopButTheHandlerNeverSeesActivate) {
+    bool visible = false;
     bool active = false;
     const ModalRun run = RunModal(NewTestDialog(), [&](HWND d) {
+        visible = IsWindowVisible(d) != 0;
         active = GetActiveWindow() == d;
         EndNow(d);
     });
+    EXPECT_TRUE(visible);
     ASSERT_TRUE(active) << "the dialog was never activated, so WM_ACTIVATE was not sent";
     EXPECT_EQ(CountMessages(run, WM_ACTIVATE), 0);
 }
 
-TEST(ModalRun, DialogEndStoresTheEndValueAndDestroysTheWindow) {
-    HWND dialog = NewTestDialog();
-    const ModalRun run = RunModal(dialog, EndNow, nullptr, UNTOUCHED);
-    EXPECT_EQ(run.endValue, END_VALUE);
-    EXPECT_FALSE(IsWindow(dialog));
-    EXPECT_EQ(CountMessages(run, WM_CLOSE), 1);
-    EXPECT_EQ(CountMessages(run, WM_DESTROY), 1);
-    EXPECT_EQ(CountMessages(run, WM_NCDESTROY), 1);
-}
-
-TEST(ModalRun, CloseBoxEndsWithEndValueZero) {
-    HWND dialog = NewTestDialog();
-    const ModalRun run = RunModal(
-        dialog, [](HWND d) { PostMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0); }, nullptr, UNTOUCHED);
-    EXPECT_FALSE(run.timedOut);
-    EXPECT_EQ(run.endValue, 0);
-    EXPECT_FALSE(IsWindow(dialog));
+// DialogEnd stores its end value, the close box 0; either destroys the window.
+TEST(ModalRun, DialogEndOrTheCloseBoxEndsTheRunAndDestroysTheWindow) {
+    const std::pair<ModalStep, int32_t> ways[] = {
+        {EndNow, END_VALUE},
+        {[](HWND d) { PostMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0); }, 0},
+    };
+    for (const auto& [step, endValue] : ways) {
+        SCOPED_TRACE(endValue);
+        HWND dialog = NewTestDialog();
+        const ModalRun run = RunModal(dialog, step, nullptr, UNTOUCHED);
+        EXPECT_FALSE(run.timedOut);
+        EXPECT_EQ(run.endValue, endValue);
+        EXPECT_FALSE(IsWindow(dialog));
+        EXPECT_EQ(CountMessages(run, WM_CLOSE), 1);
+        EXPECT_EQ(CountMessages(run, WM_DESTROY), 1);
+        EXPECT_EQ(CountMessages(run, WM_NCDESTROY), 1);
+    }
 }
 
 TEST(ModalRun, HandlerThatTakesTheCloseCommandKeepsTheDialog) {
@@ -213,41 +196,26 @@ TEST(ModalRun, HandledResultGoesToMsgResultUnlessTheHandlerStoredOne) {
     EXPECT_EQ(ownAnswer, OWN_RESULT);
 }
 
-// The layer's own procedure answers FALSE, leaving the platform's colours.
-TEST(ModalRun, ColourMessageLeftAloneIsAnsweredFalse) {
-    HWND dialog = NewTestDialog();
-    HWND label = ControlAdd(dialog, LABEL_ID, "x", 1, 1, 20, 8, 0, 0, ControlKind::Label);
-    ASSERT_NE(label, nullptr);
-    INT_PTR answer = -1;
-    RunModal(dialog, [&](HWND d) {
-        auto procedure = reinterpret_cast<DLGPROC>(GetWindowLongPtrA(d, DWLP_DLGPROC));
-        HDC dc = GetDC(label);
-        answer = procedure(d, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                           reinterpret_cast<LPARAM>(label));
-        ReleaseDC(label, dc);
-        EndNow(d);
-    });
-    EXPECT_EQ(answer, FALSE);
-}
-
-TEST(ModalRun, ColourBrushFromTheHandlerIsUsed) {
-    HWND dialog = NewTestDialog();
-    HWND label = ControlAdd(dialog, LABEL_ID, "x", 1, 1, 20, 8, 0, 0, ControlKind::Label);
-    const HBRUSH brush = GetSysColorBrush(COLOR_HIGHLIGHT);
-    LRESULT answer = 0;
-    RunModal(
-        dialog,
-        [&](HWND d) {
-            HDC dc = GetDC(label);
-            answer = SendMessageA(d, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                                  reinterpret_cast<LPARAM>(label));
-            ReleaseDC(label, dc);
-            EndNow(d);
-        },
-        [&](HWND, UINT message, WPARAM, LPARAM) -> INT_PTR {
-            return message == WM_CTLCOLORSTATIC ? reinterpret_cast<INT_PTR>(brush) : 0;
-        });
-    EXPECT_EQ(answer, reinterpret_cast<LRESULT>(brush));
+// Left alone, the colour message is answered FALSE, keeping the platform's colours.
+TEST(ModalRun, ColourMessageIsAnsweredFalseUnlessTheHandlerGivesABrush) {
+    const auto brush = reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_HIGHLIGHT));
+    for (const INT_PTR given : {INT_PTR{FALSE}, brush}) {
+        SCOPED_TRACE(given);
+        HWND dialog = NewTestDialog();
+        HWND label = ControlAdd(dialog, LABEL_ID, "x", 1, 1, 20, 8, 0, 0, ControlKind::Label);
+        ASSERT_NE(label, nullptr);
+        INT_PTR answer = -1;
+        RunModal(
+            dialog,
+            [&](HWND d) {
+                answer = AskLabelColour(d, label, given == FALSE);
+                EndNow(d);
+            },
+            [&](HWND, UINT message, WPARAM, LPARAM) -> INT_PTR {
+                return message == WM_CTLCOLORSTATIC ? given : 0;
+            });
+        EXPECT_EQ(answer, given);
+    }
 }
 
 // A button's handler runs a message box; while it is open, a timer ends the
@@ -266,7 +234,7 @@ TEST(ModalRun, EndingFromInsideANestedLoopIsSafe) {
             if (message == WM_TIMER && wParam == NESTED_TIMER.id) {
                 KillTimer(d, NESTED_TIMER.id);
                 EndNow(d);
-                PostMessageA(NestedBox(), WM_COMMAND, IDOK, 0);
+                PostMessageA(FindWindowA(nullptr, NESTED_BOX_CAPTION), WM_COMMAND, IDOK, 0);
             }
             return 0;
         },

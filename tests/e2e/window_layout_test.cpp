@@ -6,10 +6,7 @@
 
 namespace {
 
-// Expected values, written out independently of the program's own constants.
-constexpr int DIALOG_WIDTH_UNITS = 343;
-constexpr int DIALOG_HEIGHT_UNITS = 216;
-
+// Expected values are written out independently of the program's own constants.
 struct Styles {
     LONG style;
     LONG exStyle;
@@ -93,7 +90,7 @@ TEST_F(WindowLayout, ClientAreaIsThePlannedDialogUnits) {
     ASSERT_TRUE(StartSorvane());
     RECT client{};
     GetClientRect(Window(), &client);
-    EXPECT_TRUE(SameRect(client, UnitsRect(0, 0, DIALOG_WIDTH_UNITS, DIALOG_HEIGHT_UNITS)));
+    EXPECT_TRUE(SameRect(client, UnitsRect(0, 0, 343, 216)));
 }
 
 TEST_F(WindowLayout, WindowStylesMakeAFixedTopmostDialog) {
@@ -110,19 +107,15 @@ TEST_F(WindowLayout, WindowStylesMakeAFixedTopmostDialog) {
     EXPECT_NE(exStyle & WS_EX_CONTROLPARENT, 0);
 }
 
-TEST_F(WindowLayout, ControlsAreCreatedInTheirOrder) {
+// An empty caption for 101, 102 and 103: both boxes and the status line start empty.
+TEST_F(WindowLayout, ControlsComeInTheirOrderEachWithItsClassCaptionStylesAndPlace) {
     ASSERT_TRUE(StartSorvane());
     const std::vector<HWND> children = ChildrenInOrder(Window());
     ASSERT_EQ(children.size(), CONTROL_COUNT);
     for (size_t i = 0; i < CONTROL_COUNT; ++i) {
-        EXPECT_EQ(GetDlgCtrlID(children[i]), CONTROLS[i].id) << "child " << i;
-    }
-}
-
-TEST_F(WindowLayout, EachControlHasItsClassCaptionAndStyles) {
-    ASSERT_TRUE(StartSorvane());
-    for (const ExpectedControl& expected : CONTROLS) {
+        const ExpectedControl& expected = CONTROLS[i];
         SCOPED_TRACE(expected.id);
+        EXPECT_EQ(GetDlgCtrlID(children[i]), expected.id) << "child " << i;
         HWND control = Control(expected.id);
         ASSERT_NE(control, nullptr);
         EXPECT_EQ(lstrcmpiA(drive::ClassName(control).c_str(), expected.className), 0)
@@ -132,21 +125,7 @@ TEST_F(WindowLayout, EachControlHasItsClassCaptionAndStyles) {
             << std::hex << GetWindowLongA(control, GWL_STYLE);
         EXPECT_EQ(GetWindowLongA(control, GWL_EXSTYLE), expected.styles.exStyle)
             << std::hex << GetWindowLongA(control, GWL_EXSTYLE);
-    }
-}
-
-TEST_F(WindowLayout, EachControlSitsAtItsMappedRectangle) {
-    ASSERT_TRUE(StartSorvane());
-    for (const ExpectedControl& expected : CONTROLS) {
-        SCOPED_TRACE(expected.id);
-        EXPECT_TRUE(SameRect(drive::ChildRectInParent(Control(expected.id)),
+        EXPECT_TRUE(SameRect(drive::ChildRectInParent(control),
                              UnitsRect(expected.x, expected.y, expected.width, expected.height)));
     }
-}
-
-TEST_F(WindowLayout, BoxesAndStatusLineStartEmpty) {
-    ASSERT_TRUE(StartSorvane());
-    EXPECT_EQ(Text(101), "");
-    EXPECT_EQ(Text(102), "");
-    EXPECT_EQ(Text(103), "");
 }

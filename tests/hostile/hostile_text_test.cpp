@@ -11,7 +11,6 @@ namespace {
 
 constexpr PracticeSpec LONG_TEXTS[] = {{28000, 11}, {40000, 11}};
 
-constexpr char REPLACE_EVERY_10_MS[] = "--replace-every-ms 10";
 constexpr PracticeSpec TYPED = {3000, 5};
 constexpr int RANDOM_PRESSES = 25;
 constexpr DWORD MAX_PAUSE_MS = 150;
@@ -56,7 +55,7 @@ TEST_F(HostileTrainerText, ANulInTheTrainersTextEndsTheText) {
 // The trainer replaces its text faster than the refresh reads it; each press
 // shows whatever the last tick read, and the result is right for that.
 TEST_F(HostileTrainerText, TextReplacedEvery10MsComparesRightAtRandomMoments) {
-    const standin::Standin trainer = StartWithTrainer(REPLACE_EVERY_10_MS);
+    const standin::Standin trainer = StartWithTrainer("--replace-every-ms 10");
     ASSERT_NE(trainer.frame, nullptr);
     const std::string typed = PracticeText(TYPED);
     std::mt19937 random(RANDOM_PRESSES);

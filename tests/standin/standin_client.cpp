@@ -7,6 +7,13 @@ namespace standin {
 namespace {
 constexpr DWORD QUERY_TIMEOUT_MS = 10000;
 constexpr WORD UNANSWERED = 0xFFFF;
+
+// Bounded, so a stand-in that hangs fails the test instead of stalling it; false
+// when the frame did not answer.
+bool Ask(HWND frame, UINT message, LPARAM lParam, DWORD_PTR* result) {
+    return SendMessageTimeoutA(frame, message, 0, lParam, SMTO_NORMAL, QUERY_TIMEOUT_MS, result) !=
+           0;
+}
 } // namespace
 
 std::string StandinPath() {
@@ -27,11 +34,9 @@ void StopStandin(Standin& standin) {
     standin.frame = nullptr;
 }
 
-// Bounded, so a stand-in that hangs fails the test instead of stalling it.
 MessageCounts QueryCounts(HWND frame) {
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(frame, STANDIN_MSG_QUERY_COUNTS, 0, 0, SMTO_NORMAL, QUERY_TIMEOUT_MS,
-                             &result)) {
+    if (!Ask(frame, STANDIN_MSG_QUERY_COUNTS, 0, &result)) {
         return {};
     }
     const WORD starts = LOWORD(result);
@@ -57,9 +62,7 @@ MessageCounts PublishedCounts(HWND frame) {
 
 bool QuerySending(HWND frame) {
     DWORD_PTR result = 0;
-    return SendMessageTimeoutA(frame, STANDIN_MSG_QUERY_SENDING, 0, 0, SMTO_NORMAL,
-                               QUERY_TIMEOUT_MS, &result) != 0 &&
-           result == 1;
+    return Ask(frame, STANDIN_MSG_QUERY_SENDING, 0, &result) && result == 1;
 }
 
 bool SetStandinText(HWND frame, const std::string& bytes) {
@@ -68,9 +71,7 @@ bool SetStandinText(HWND frame, const std::string& bytes) {
     data.cbData = static_cast<DWORD>(bytes.size());
     data.lpData = const_cast<char*>(bytes.data());
     DWORD_PTR result = 0;
-    return SendMessageTimeoutA(frame, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_NORMAL,
-                               QUERY_TIMEOUT_MS, &result) != 0 &&
-           result == TRUE;
+    return Ask(frame, WM_COPYDATA, reinterpret_cast<LPARAM>(&data), &result) && result == TRUE;
 }
 
 std::vector<HWND> DirectChildren(HWND parent) {

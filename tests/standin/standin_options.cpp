@@ -22,18 +22,10 @@ std::string ReadFileBytes(const char* path) {
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
+// Practice copy of a length, as the trainer sends it or as one paragraph.
 std::string FillText(const char* count, int groupsPerLine) {
     PracticeCopy copy = StartPracticeCopy(GetTickCount(), groupsPerLine);
     return MakePracticeCopy(copy, ParseMilliseconds(count));
-}
-
-// Practice copy as the trainer sends it, or as one paragraph without breaks.
-std::string FillLines(const char* count) {
-    return FillText(count, PRACTICE_GROUPS_PER_LINE);
-}
-
-std::string FillUnbroken(const char* count) {
-    return FillText(count, PRACTICE_UNBROKEN);
 }
 
 std::string AsGiven(const char* value) {
@@ -49,8 +41,10 @@ struct TextSwitch {
 const TextSwitch TEXT_SWITCHES[] = {
     {"--text", &StandinOptions::text, AsGiven},
     {"--text-file", &StandinOptions::text, ReadFileBytes},
-    {"--fill", &StandinOptions::text, FillLines},
-    {"--fill-unbroken", &StandinOptions::text, FillUnbroken},
+    {"--fill", &StandinOptions::text,
+     [](const char* v) { return FillText(v, PRACTICE_GROUPS_PER_LINE); }},
+    {"--fill-unbroken", &StandinOptions::text,
+     [](const char* v) { return FillText(v, PRACTICE_UNBROKEN); }},
     {"--second-text", &StandinOptions::secondText, AsGiven},
     {"--caption", &StandinOptions::caption, AsGiven},
 };

@@ -33,12 +33,6 @@ WORD StartsReceived = 0;
 WORD StopsReceived = 0;
 bool Sending = false;
 
-void DelayReply() {
-    if (Options.delayMs != 0) {
-        Sleep(Options.delayMs);
-    }
-}
-
 const char* TextClassName() {
     switch (Options.childKind) {
     case TextChildKind::PrefixClass: return STANDIN_PREFIX_CLASS;
@@ -86,24 +80,18 @@ void SetAllTexts(const std::string& text) {
     }
 }
 
-void PublishCounts(HWND frame) {
+// Counts a start or stop, publishes the counts once it is handled, and paces
+// the practice copy while sending.
+void OnStartOrStop(HWND frame, bool start) {
+    DelayReply();
+    ++(start ? StartsReceived : StopsReceived);
     SetWindowLongPtrA(frame, GWLP_USERDATA, MAKELONG(StartsReceived, StopsReceived));
-}
-
-void OnStart(HWND frame) {
-    DelayReply();
-    ++StartsReceived;
-    PublishCounts(frame);
-    Sending = true;
-    SetTimer(frame, TIMER_PACE, Options.paceMs, nullptr);
-}
-
-void OnStop(HWND frame) {
-    DelayReply();
-    ++StopsReceived;
-    PublishCounts(frame);
-    Sending = false;
-    KillTimer(frame, TIMER_PACE);
+    Sending = start;
+    if (start) {
+        SetTimer(frame, TIMER_PACE, Options.paceMs, nullptr);
+    } else {
+        KillTimer(frame, TIMER_PACE);
+    }
 }
 
 void OnPaceTick() {
@@ -139,8 +127,8 @@ LRESULT CALLBACK FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lPara
     case WM_SIZE: OnSize(frame); return 0;
     case WM_TIMER: OnTimer(frame, wParam); return 0;
     case WM_COPYDATA: return OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
-    case STANDIN_MSG_START: OnStart(frame); return 0;
-    case STANDIN_MSG_STOP: OnStop(frame); return 0;
+    case STANDIN_MSG_START: OnStartOrStop(frame, true); return 0;
+    case STANDIN_MSG_STOP: OnStartOrStop(frame, false); return 0;
     case STANDIN_MSG_QUERY_COUNTS: DelayReply(); return MAKELONG(StartsReceived, StopsReceived);
     case STANDIN_MSG_QUERY_SENDING: DelayReply(); return Sending ? 1 : 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;

@@ -17,12 +17,6 @@ std::string* TextOf(HWND window) {
     return reinterpret_cast<std::string*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
-void DelayReply() {
-    if (ReplyDelayMs != 0) {
-        Sleep(ReplyDelayMs);
-    }
-}
-
 // Copies at most count - 1 bytes and a NUL, as the platform's WM_GETTEXT does.
 LRESULT OnGetText(const std::string& text, WPARAM count, char* buffer) {
     DelayReply();
@@ -88,6 +82,12 @@ bool RegisterTextWindowClass(HINSTANCE instance, const char* className) {
 
 void SetTextReplyDelay(DWORD delayMs) {
     ReplyDelayMs = delayMs;
+}
+
+void DelayReply() {
+    if (ReplyDelayMs != 0) {
+        Sleep(ReplyDelayMs);
+    }
 }
 
 HWND CreateTextWindow(HWND parent, const char* className, const std::string& text) {

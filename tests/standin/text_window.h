@@ -11,8 +11,10 @@
 // Registers the text window procedure under `className`.
 bool RegisterTextWindowClass(HINSTANCE instance, const char* className);
 
-// Milliseconds slept before answering a text message from outside.
+// Milliseconds slept before answering a message from outside, the text window's
+// or the frame's, and that sleep.
 void SetTextReplyDelay(DWORD delayMs);
+void DelayReply();
 
 HWND CreateTextWindow(HWND parent, const char* className, const std::string& text);
 

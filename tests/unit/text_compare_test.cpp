@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -37,6 +38,13 @@ const Row EDGE_CASES[] = {
     {"single mismatch", "X", "Y", 0, O::Mismatch, 1, 1},
     {"cp437 umlaut folds", "\x84", "\x8E", 1, O::AllMatched, 0, 0},
     {"ansi accented does not fold", "\xE4", "\xC4", 0, O::Mismatch, 1, 1},
+    {"NUL is an ordinary character", std::string("A\0B", 3), std::string("a\0b", 3), 3,
+     O::AllMatched, 0, 0},
+    {"NUL against a blank", std::string("A\0B", 3), "A B", 1, O::Mismatch, 2, 3},
+    // A 16-bit position would wrap past 32,767 and point before the text.
+    {"beyond 16 bits", std::string(40000, 'E'),
+     std::string(33001, 'e') + "T" + std::string(6998, 'e'), 33001, O::Mismatch, 33002, 33002},
+    {"long leading blanks typed", "K", std::string(70000, ' ') + "Q", 0, O::Mismatch, 1, 70001},
 };
 
 TEST(TextCompare, EdgeCaseTable) {
@@ -50,50 +58,16 @@ TEST(TextCompare, EdgeCaseTable) {
     }
 }
 
-TEST(TextCompare, EmbeddedNulIsAnOrdinaryCharacter) {
-    const std::string transmitted("A\0B", 3);
-    EXPECT_EQ(CompareTexts(transmitted, std::string("a\0b", 3)).matchedCount, 3);
-    const CompareResult result = CompareTexts(transmitted, "A B");
-    EXPECT_EQ(result.outcome, O::Mismatch);
-    EXPECT_EQ(result.transmittedPosition, 2);
-    EXPECT_EQ(result.typedPosition, 3);
-}
-
-// A 16-bit position would wrap past 32,767 and point before the text.
-TEST(TextCompare, PositionsBeyondSixteenBits) {
-    constexpr size_t LENGTH = 40000;
-    constexpr size_t MISMATCH_INDEX = 33001;
-    const std::string transmitted(LENGTH, 'E');
-    std::string typed(LENGTH, 'e');
-    typed[MISMATCH_INDEX] = 'T';
-    const CompareResult result = CompareTexts(transmitted, typed);
-    EXPECT_EQ(result.outcome, O::Mismatch);
-    EXPECT_EQ(result.matchedCount, static_cast<int32_t>(MISMATCH_INDEX));
-    EXPECT_EQ(result.transmittedPosition, static_cast<int32_t>(MISMATCH_INDEX + 1));
-    EXPECT_EQ(result.typedPosition, static_cast<int32_t>(MISMATCH_INDEX + 1));
-}
-
-TEST(TextCompare, LongTypedTextWithLeadingBlanks) {
-    constexpr size_t BLANKS = 70000;
-    const std::string typed = std::string(BLANKS, ' ') + "Q";
-    const CompareResult result = CompareTexts("K", typed);
-    EXPECT_EQ(result.outcome, O::Mismatch);
-    EXPECT_EQ(result.typedPosition, static_cast<int32_t>(BLANKS + 1));
-}
-
 TEST(FormatMatchLine, WordingForEveryCount) {
-    const struct {
-        int32_t count;
-        const char* line;
-    } rows[] = {
+    const std::pair<int32_t, const char*> rows[] = {
         {0, " 0 characters match to first error"},
         {1, " 1 characters match to first error"},
         {12, " 12 characters match to first error"},
         {32767, " 32767 characters match to first error"},
         {40000, " 40000 characters match to first error"},
     };
-    for (const auto& row : rows) {
-        EXPECT_EQ(FormatMatchLine(row.count), row.line);
+    for (const auto& [count, line] : rows) {
+        EXPECT_EQ(FormatMatchLine(count), line);
     }
 }
 

@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 namespace {
 
 constexpr int TEXT_FONT_CONTROLS[] = {101, 102, 103};
@@ -21,8 +19,7 @@ HFONT FontOf(HWND window) {
 }
 
 LOGFONTA Describe(HGDIOBJ font) {
-    LOGFONTA description;
-    std::memset(&description, 0, sizeof(description));
+    LOGFONTA description{};
     GetObjectA(font, sizeof(description), &description);
     return description;
 }
