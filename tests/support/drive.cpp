@@ -1,7 +1,10 @@
 #include "drive.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <iterator>
+#include <numeric>
 #include <vector>
 
 namespace drive {
@@ -10,6 +13,7 @@ namespace {
 
 constexpr char WINE_ROOT_DRIVE[] = "Z:";
 constexpr DWORD KILL_WAIT_MS = 5000;
+constexpr DWORD POLL_INTERVAL_MS = 10;
 constexpr UINT KILLED_EXIT_CODE = 99;
 
 struct WindowSearch {
@@ -24,13 +28,9 @@ BOOL CALLBACK MatchTopWindow(HWND window, LPARAM lParam) {
     auto* search = reinterpret_cast<WindowSearch*>(lParam);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (search->processId != 0 && owner != search->processId) {
-        return TRUE;
-    }
-    if (WindowText(window) != *search->caption) {
-        return TRUE;
-    }
-    if (search->className != nullptr && ClassName(window) != search->className) {
+    if ((search->processId != 0 && owner != search->processId) ||
+        WindowText(window) != *search->caption ||
+        (search->className != nullptr && ClassName(window) != search->className)) {
         return TRUE;
     }
     if (search->found == nullptr) {
@@ -44,28 +44,18 @@ BOOL CALLBACK MatchTopWindow(HWND window, LPARAM lParam) {
 constexpr char MAPPING_FONT[] = "MS Sans Serif";
 constexpr WORD MAPPING_FONT_POINTS = 8;
 constexpr DWORD MAPPING_DIALOG_STYLE = WS_POPUP | DS_SETFONT;
+constexpr DWORD ANSWER_WAIT_MS = 5000;
 constexpr LPARAM KEY_REPEAT_ONE = 1;
 constexpr int KEY_SCAN_CODE_SHIFT = 16;
 constexpr LPARAM KEY_UP_FLAGS = (LPARAM{1} << 30) | (LPARAM{1} << 31);
 
+// Style, extended style, no items, at 0,0 sized 1x1, no menu, the standard
+// class, no title; then the font's size and its name with its NUL.
 std::vector<WORD> MappingDialogTemplate() {
-    std::vector<WORD> words = {LOWORD(MAPPING_DIALOG_STYLE),
-                               HIWORD(MAPPING_DIALOG_STYLE),
-                               0,
-                               0, // extended style
-                               0, // no items
-                               0,
-                               0,
-                               1,
-                               1, // x, y, width, height
-                               0,
-                               0,
-                               0, // no menu, standard class, empty title
-                               MAPPING_FONT_POINTS};
-    for (const char* c = MAPPING_FONT; *c != '\0'; ++c) {
-        words.push_back(static_cast<unsigned char>(*c));
-    }
-    words.push_back(0);
+    std::vector<WORD> words = {
+        LOWORD(MAPPING_DIALOG_STYLE), HIWORD(MAPPING_DIALOG_STYLE), 0, 0, 0, 0, 0, 1, 1, 0, 0, 0,
+        MAPPING_FONT_POINTS};
+    words.insert(words.end(), std::begin(MAPPING_FONT), std::end(MAPPING_FONT));
     return words;
 }
 
@@ -78,10 +68,17 @@ LPARAM KeyParam(WPARAM virtualKey) {
     return KEY_REPEAT_ONE | (static_cast<LPARAM>(scanCode) << KEY_SCAN_CODE_SHIFT);
 }
 
-WindowSearch SearchTopWindows(DWORD processId, const std::string& caption, const char* className) {
+WindowSearch SearchTopWindows(DWORD processId, const std::string& caption,
+                              const char* className = nullptr) {
     WindowSearch search{processId, &caption, className, nullptr, 0};
     EnumWindows(MatchTopWindow, reinterpret_cast<LPARAM>(&search));
     return search;
+}
+
+HWND WaitFound(const std::function<HWND()>& find, DWORD timeoutMs) {
+    HWND found = nullptr;
+    WaitFor([&] { return (found = find()) != nullptr; }, timeoutMs);
+    return found;
 }
 
 } // namespace
@@ -91,11 +88,7 @@ std::string ToWindowsPath(const std::string& path) {
         return path;
     }
     std::string result = WINE_ROOT_DRIVE + path;
-    for (char& c : result) {
-        if (c == '/') {
-            c = '\\';
-        }
-    }
+    std::replace(result.begin(), result.end(), '/', '\\');
     return result;
 }
 
@@ -135,12 +128,10 @@ Process StartProcess(const std::string& exePath, const std::string& arguments,
     if (!arguments.empty()) {
         commandLine += " " + arguments;
     }
-    std::vector<char> buffer(commandLine.begin(), commandLine.end());
-    buffer.push_back('\0');
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
-    if (!CreateProcessA(exePath.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    if (!CreateProcessA(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         workDir.empty() ? nullptr : workDir.c_str(), &startup, &info)) {
         return {};
     }
@@ -173,32 +164,16 @@ void KillProcess(Process& process) {
 }
 
 void KillProcessById(DWORD processId) {
-    HANDLE handle = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId);
-    if (handle == nullptr) {
-        return;
-    }
-    Process process{handle, processId};
+    Process process{OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId), processId};
     KillProcess(process);
 }
 
-HWND FindTopWindow(DWORD processId, const std::string& caption, const char* className) {
-    return SearchTopWindows(processId, caption, className).found;
-}
-
 HWND FindAnyTopWindow(const std::string& caption) {
-    return FindTopWindow(0, caption);
+    return SearchTopWindows(0, caption).found;
 }
 
-HWND WaitTopWindow(DWORD processId, const std::string& caption, DWORD timeoutMs,
-                   const char* className) {
-    HWND found = nullptr;
-    WaitFor(
-        [&] {
-            found = FindTopWindow(processId, caption, className);
-            return found != nullptr;
-        },
-        timeoutMs);
-    return found;
+HWND WaitTopWindow(DWORD processId, const std::string& caption, DWORD timeoutMs) {
+    return WaitFound([&] { return SearchTopWindows(processId, caption).found; }, timeoutMs);
 }
 
 std::string WindowText(HWND window) {
@@ -230,31 +205,29 @@ Selection GetEditSelection(HWND edit) {
 }
 
 HWND FindMessageBox(DWORD processId, const std::string& caption) {
-    return FindTopWindow(processId, caption, MESSAGE_BOX_CLASS);
+    return SearchTopWindows(processId, caption, MESSAGE_BOX_CLASS).found;
 }
 
 int CountMessageBoxes(DWORD processId, const std::string& caption) {
     return SearchTopWindows(processId, caption, MESSAGE_BOX_CLASS).count;
 }
 
-HWND WaitMessageBox(DWORD processId, const std::string& caption, DWORD timeoutMs) {
-    HWND box = nullptr;
-    WaitFor([&] { return (box = FindMessageBox(processId, caption)) != nullptr; }, timeoutMs);
-    return box;
+HWND WaitMessageBox(DWORD processId, const std::string& caption) {
+    return WaitFound([&] { return FindMessageBox(processId, caption); }, DEFAULT_WAIT_MS);
 }
 
-bool DismissMessageBox(HWND box, DWORD timeoutMs) {
-    HWND ok = GetDlgItem(box, MESSAGE_BOX_OK_ID);
+bool DismissMessageBox(HWND box) {
+    HWND ok = GetDlgItem(box, IDOK);
     if (ok == nullptr) {
         return false;
     }
     PostMessageA(ok, BM_CLICK, 0, 0);
-    return WaitFor([box] { return !IsWindow(box); }, timeoutMs);
+    return WaitFor([box] { return !IsWindow(box); });
 }
 
-bool Answers(HWND window, DWORD timeoutMs) {
+bool Answers(HWND window) {
     DWORD_PTR result = 0;
-    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &result) != 0;
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, ANSWER_WAIT_MS, &result) != 0;
 }
 
 void PostClick(HWND dialog, int controlId) {
@@ -310,9 +283,7 @@ bool IsCentredOnWorkArea(HWND window) {
 
 std::string EveryByteButNul() {
     std::string bytes(UCHAR_MAX, '\0');
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        bytes[i] = static_cast<char>(i + 1); // NUL left out
-    }
+    std::iota(bytes.begin(), bytes.end(), '\1');
     return bytes;
 }
 
