@@ -4,11 +4,10 @@
 // its box, and the text read is left in a file for that floor. The trainer holds
 // practice copy in its short lines, or as one unbroken paragraph when asked.
 #include "box_text.h"
-#include "compare_presses.h"
+#include "soak_run.h"
 #include "drive.h"
 #include "main_window.h"
 #include "perf_figures.h"
-#include "perf_timing.h"
 #include "test_files.h"
 #include "trainer_link.h"
 #include "window_programs.h"

@@ -6,8 +6,7 @@
 #include "main_window.h"
 #include "perf_figures.h"
 #include "perf_floors.h"
-#include "perf_timing.h"
-#include "process_probe.h"
+#include "outside_figures.h"
 #include "trainer_link.h"
 #include "window_programs.h"
 

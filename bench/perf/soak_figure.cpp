@@ -5,8 +5,6 @@
 #include "main_dialog_callback.h"
 #include "main_window.h"
 #include "perf_figures.h"
-#include "perf_timing.h"
-#include "process_probe.h"
 #include "soak_run.h"
 #include "trainer_link.h"
 #include "window_programs.h"

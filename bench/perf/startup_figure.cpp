@@ -4,7 +4,7 @@
 #include "main_window.h"
 #include "perf_figures.h"
 #include "perf_floors.h"
-#include "perf_timing.h"
+#include "outside_figures.h"
 #include "window_programs.h"
 
 #include <cstdio>

@@ -1,7 +1,6 @@
 #include "window_programs.h"
 
-#include "perf_timing.h"
-#include "process_probe.h"
+#include "outside_figures.h"
 
 namespace perf {
 
