@@ -1,5 +1,7 @@
 #include "sorvane_session.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr DWORD LEFTOVER_WAIT_MS = 5000;
@@ -23,13 +25,6 @@ void KillTrainerProcesses() {
             return;
         }
     }
-}
-
-std::string JoinPath(const std::string& folder, const char* name) {
-    if (!folder.empty() && folder.back() == '\\') {
-        return folder + name;
-    }
-    return folder + "\\" + name;
 }
 
 } // namespace
@@ -74,7 +69,7 @@ bool SorvaneSession::StartSorvane(const std::string& folder) {
         return false;
     }
     if (!folder.empty()) {
-        const std::string copy = JoinPath(folder, EXE_NAME);
+        const std::string copy = folder + "\\" + EXE_NAME;
         if (!CopyFileA(exe.c_str(), copy.c_str(), FALSE)) {
             ADD_FAILURE() << "cannot copy " << exe << " to " << copy;
             return false;
@@ -97,17 +92,15 @@ void SorvaneSession::KillAtEnd(const drive::Process& process) {
 }
 
 void SorvaneSession::KillNow(drive::Process& process) {
-    for (auto other = others_.begin(); other != others_.end(); ++other) {
-        if (other->id == process.id) {
-            others_.erase(other);
-            break;
-        }
-    }
+    others_.erase(
+        std::remove_if(others_.begin(), others_.end(),
+                       [&](const drive::Process& other) { return other.id == process.id; }),
+        others_.end());
     drive::KillProcess(process);
 }
 
-bool SorvaneSession::WaitFocus(int id, DWORD timeoutMs) const {
-    return drive::WaitFor([this, id] { return Focus() == Control(id); }, timeoutMs);
+bool SorvaneSession::WaitFocus(int id) const {
+    return drive::WaitFor([this, id] { return Focus() == Control(id); });
 }
 
 bool SorvaneSession::WaitText(int id, const std::string& text, DWORD timeoutMs) const {
