@@ -144,11 +144,8 @@ bool WaitExit(const Process& process, DWORD timeoutMs, DWORD* exitCode) {
         WaitForSingleObject(process.handle, timeoutMs) != WAIT_OBJECT_0) {
         return false;
     }
-    DWORD code = 0;
-    GetExitCodeProcess(process.handle, &code);
-    if (exitCode != nullptr) {
-        *exitCode = code;
-    }
+    DWORD ignored = 0;
+    GetExitCodeProcess(process.handle, exitCode != nullptr ? exitCode : &ignored);
     return true;
 }
 
@@ -241,10 +238,8 @@ void SendClick(HWND dialog, int controlId) {
 HWND FocusOfThreadOf(HWND window) {
     GUITHREADINFO info{};
     info.cbSize = sizeof(info);
-    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) {
-        return nullptr;
-    }
-    return info.hwndFocus;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus
+                                                                              : nullptr;
 }
 
 RECT DialogUnitsToPixels(const RECT& units) {
@@ -253,12 +248,10 @@ RECT DialogUnitsToPixels(const RECT& units) {
         GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(dialogTemplate.data()),
         nullptr, IgnoringDialogProc, 0);
     RECT pixels = units;
-    if (dialog == nullptr || !MapDialogRect(dialog, &pixels)) {
+    if (!MapDialogRect(dialog, &pixels)) { // also when there is no dialog
         pixels = RECT{};
     }
-    if (dialog != nullptr) {
-        DestroyWindow(dialog);
-    }
+    DestroyWindow(dialog);
     return pixels;
 }
 
