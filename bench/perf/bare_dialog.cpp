@@ -1,5 +1,6 @@
 // Start-up floor: the least a program can do to show a dialog like the
-// companion's, one dialog from an in-memory template, shown; closed by its close box.
+// companion's, one dialog from an in-memory template, shown and run with the
+// dialog keyboard interface until its close box ends it.
 #include "floor_dialog.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -8,5 +9,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         return 1;
     }
     ShowWindow(dialog, SW_SHOW);
-    return perf::RunBlockingLoop(dialog);
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (!IsDialogMessageA(dialog, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+    return 0;
 }

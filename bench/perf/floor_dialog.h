@@ -20,7 +20,4 @@ HWND CreateFloorDialog(const char* caption, DLGPROC procedure);
 // thread's message loop when it is destroyed.
 INT_PTR CALLBACK ClosingDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-// GetMessage loop with the dialog keyboard interface, until WM_QUIT.
-int RunBlockingLoop(HWND dialog);
-
 } // namespace perf

@@ -16,8 +16,7 @@ bool NoWindowWithCaption(const char* caption) {
 
 // A trainer that Sorvane launched (Run) is known only by its window.
 void KillTrainerProcesses() {
-    for (HWND trainer = drive::FindAnyTopWindow(TRAINER_CAPTION); trainer != nullptr;
-         trainer = drive::FindAnyTopWindow(TRAINER_CAPTION)) {
+    while (HWND trainer = drive::FindAnyTopWindow(TRAINER_CAPTION)) {
         DWORD processId = 0;
         GetWindowThreadProcessId(trainer, &processId);
         drive::KillProcessById(processId);

@@ -39,8 +39,7 @@ constexpr WORD BITS_PER_PIXEL = 24;
 constexpr int ROW_ALIGNMENT = 4;
 
 struct Session {
-    drive::Process trainer;
-    HWND trainerFrame = nullptr;
+    standin::Standin trainer;
     drive::Process sorvane;
     HWND window = nullptr;
 };
@@ -82,7 +81,7 @@ std::string Text(const Session& session, int id) {
 }
 
 bool WaitSending(const Session& session, bool sending) {
-    return drive::WaitFor([&] { return standin::QuerySending(session.trainerFrame) == sending; });
+    return drive::WaitFor([&] { return standin::QuerySending(session.trainer.frame) == sending; });
 }
 
 // A started program's window; null when it did not start, so no other process's is found.
@@ -91,9 +90,9 @@ HWND StartedWindow(const drive::Process& process, const char* caption) {
 }
 
 bool Start(const std::string& sorvaneExe, const std::string& trainerExe, Session* session) {
-    session->trainer = drive::StartProcess(trainerExe, TRAINER_ARGUMENTS);
-    session->trainerFrame = StartedWindow(session->trainer, STANDIN_CAPTION);
-    if (session->trainerFrame == nullptr) {
+    session->trainer.process = drive::StartProcess(trainerExe, TRAINER_ARGUMENTS);
+    session->trainer.frame = StartedWindow(session->trainer.process, STANDIN_CAPTION);
+    if (session->trainer.frame == nullptr) {
         return Fail("the trainer's window did not appear");
     }
     session->sorvane = drive::StartProcess(sorvaneExe);
@@ -116,7 +115,7 @@ bool SendPractice(const Session& session, std::string* sent) {
         return Fail("Stop did not stop the trainer");
     }
     const HWND textWindow =
-        FindWindowExA(session.trainerFrame, nullptr, STANDIN_TEXT_CLASS, nullptr);
+        FindWindowExA(session.trainer.frame, nullptr, STANDIN_TEXT_CLASS, nullptr);
     *sent = drive::WindowText(textWindow);
     return NonBlankCount(*sent) >= MIN_SENT_CHARACTERS || Fail("the trainer sent too little");
 }
@@ -253,7 +252,7 @@ int Run(const std::string& sorvaneExe, const std::string& trainerExe, const std:
     Session session;
     const bool played = Start(sorvaneExe, trainerExe, &session) && PlaySession(session, bmpPath);
     const bool sorvaneClosed = Close(session.sorvane, session.window, "Sorvane");
-    const bool trainerClosed = Close(session.trainer, session.trainerFrame, "the trainer");
+    const bool trainerClosed = Close(session.trainer.process, session.trainer.frame, "the trainer");
     if (played) {
         std::printf("picture:     %s\n", bmpPath.c_str());
     }
