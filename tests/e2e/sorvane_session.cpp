@@ -52,11 +52,10 @@ void SorvaneSession::TearDown() {
 // Closed the way a user would first: killing a process under Wine leaves its
 // windows to be cleaned up later, which slows the next case down.
 void SorvaneSession::CloseSorvane() {
-    if (sorvane_.handle == nullptr || window_ == nullptr) {
-        return;
+    if (sorvane_.handle != nullptr && window_ != nullptr) {
+        PostMessageA(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
+        drive::WaitExit(sorvane_, POLITE_CLOSE_WAIT_MS, nullptr);
     }
-    PostMessageA(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
-    drive::WaitExit(sorvane_, POLITE_CLOSE_WAIT_MS, nullptr);
 }
 
 bool SorvaneSession::StartSorvane(const std::string& folder) {

@@ -175,10 +175,8 @@ double Median(std::vector<double> samples) {
     }
     std::sort(samples.begin(), samples.end());
     const size_t middle = samples.size() / 2;
-    if (samples.size() % 2 == 1) {
-        return samples[middle];
-    }
-    return (samples[middle - 1] + samples[middle]) * HALF;
+    return samples.size() % 2 == 1 ? samples[middle]
+                                   : (samples[middle - 1] + samples[middle]) * HALF;
 }
 
 std::vector<int> LinuxPidsRunning(const std::string& exeName) {

@@ -48,10 +48,6 @@ int PressEvenly(HWND window, int presses, DWORD durationMs) {
     return answered;
 }
 
-ResourceSnapshot Snapshot(const SoakTarget& sorvane) {
-    return TakeSnapshot(sorvane.process, sorvane.processId, sorvane.linuxPid);
-}
-
 } // namespace
 
 double PressCompareTimed(HWND window) {
@@ -86,10 +82,10 @@ bool RunSoak(const SoakTarget& sorvane, HWND trainerFrame, const SoakPlan& plan,
     }
     drive::SetWindowTextAcross(GetDlgItem(sorvane.window, ID_TYPED_TEXT), result->text);
     result->warmUpAnswered = PressEvenly(sorvane.window, plan.warmUpPresses, plan.warmUpMs);
-    result->before = Snapshot(sorvane);
+    result->before = TakeSnapshot(sorvane.process, sorvane.processId, sorvane.linuxPid);
     result->answered = PressEvenly(sorvane.window, plan.presses, plan.durationMs);
     Sleep(SETTLE_MS);
-    result->after = Snapshot(sorvane);
+    result->after = TakeSnapshot(sorvane.process, sorvane.processId, sorvane.linuxPid);
     return true;
 }
 
