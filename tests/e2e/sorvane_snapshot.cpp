@@ -1,9 +1,8 @@
-// Plays a short practice session and takes a picture of its comparison: starts the
-// stand-in trainer and Sorvane.exe side by side, presses Begin, lets the trainer
-// send for a few seconds, presses Stop, types what was sent with one character
-// wrong, presses Compare, prints the status line and writes Sorvane's window to a
-// 24-bit BMP. Both programs are closed at the end. Ends with 0 when the session
-// ran and the window showed what CompareTexts gives for its two boxes.
+// Plays a short practice session beside the stand-in trainer (Begin, a few
+// seconds of sending, Stop, the copy typed with one character wrong, Compare),
+// prints the boxes and the status line and writes Sorvane's window to a 24-bit
+// BMP. Ends with 0 when the window showed what CompareTexts gives for its two
+// boxes and both programs closed cleanly.
 // Usage: sorvane_snapshot SORVANE_EXE TRAINER_EXE OUTPUT_BMP   (Unix or Windows paths)
 #include "drive.h"
 #include "box_text.h"

@@ -59,10 +59,6 @@ std::vector<WORD> MappingDialogTemplate() {
     return words;
 }
 
-INT_PTR CALLBACK IgnoringDialogProc(HWND, UINT, WPARAM, LPARAM) {
-    return FALSE;
-}
-
 LPARAM KeyParam(WPARAM virtualKey) {
     const UINT scanCode = MapVirtualKeyA(static_cast<UINT>(virtualKey), MAPVK_VK_TO_VSC);
     return KEY_REPEAT_ONE | (static_cast<LPARAM>(scanCode) << KEY_SCAN_CODE_SHIFT);
@@ -246,7 +242,7 @@ RECT DialogUnitsToPixels(const RECT& units) {
     const std::vector<WORD> dialogTemplate = MappingDialogTemplate();
     HWND dialog = CreateDialogIndirectParamA(
         GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(dialogTemplate.data()),
-        nullptr, IgnoringDialogProc, 0);
+        nullptr, nullptr, 0);
     RECT pixels = units;
     if (!MapDialogRect(dialog, &pixels)) { // also when there is no dialog
         pixels = RECT{};
