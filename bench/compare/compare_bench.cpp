@@ -39,18 +39,16 @@ std::string TypedCopyOf(const std::string& transmitted) {
 }
 
 // The floor: the obvious loop with one fold table and a blank test per byte.
-std::array<unsigned char, 256> MakeFoldTable() {
-    std::array<unsigned char, 256> table{};
-    for (int c = 0; c < 256; ++c) {
-        table[c] = FoldCase(static_cast<unsigned char>(c));
-    }
-    return table;
-}
-
 // Kept out of line like CompareTexts, which lives in a library of its own, so
 // both pay the same call and string loads.
 __attribute__((noinline)) int32_t PlainTableLoop(const std::string& t, const std::string& r) {
-    static const std::array<unsigned char, 256> fold = MakeFoldTable();
+    static const std::array<unsigned char, 256> fold = [] {
+        std::array<unsigned char, 256> table{};
+        for (size_t c = 0; c < table.size(); ++c) {
+            table[c] = FoldCase(static_cast<unsigned char>(c));
+        }
+        return table;
+    }();
     size_t j = 0;
     int32_t matched = 0;
     for (size_t i = 0; i < t.size(); ++i) {

@@ -1,7 +1,7 @@
 // Start-up floor: the least a program can do to show a dialog like the
-// companion's, one dialog from an in-memory template, shown; closed by its close box.
+// companion's, one dialog from an in-memory template, shown and run with the
+// dialog keyboard interface until its close box ends it.
 #include "floor_dialog.h"
-#include "perf_floors.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     HWND dialog = perf::CreateFloorDialog(perf::BARE_DIALOG_CAPTION, perf::ClosingDialogProc);
@@ -9,5 +9,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         return 1;
     }
     ShowWindow(dialog, SW_SHOW);
-    return perf::RunBlockingLoop(dialog);
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (!IsDialogMessageA(dialog, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+    return 0;
 }

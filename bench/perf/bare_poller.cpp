@@ -5,7 +5,6 @@
 // of the text class. What stays above this floor is the companion's own cost.
 #include "floor_dialog.h"
 #include "main_dialog_callback.h"
-#include "perf_floors.h"
 #include "trainer_link.h"
 
 #include <cstring>

@@ -7,8 +7,7 @@
 #include "floor_dialog.h"
 #include "main_window.h"
 #include "main_window_build.h"
-#include "perf_floors.h"
-#include "perf_timing.h"
+#include "outside_figures.h"
 #include "test_files.h"
 
 #include <cstdio>

@@ -27,15 +27,4 @@ INT_PTR CALLBACK ClosingDialogProc(HWND dialog, UINT message, WPARAM, LPARAM) {
     }
 }
 
-int RunBlockingLoop(HWND dialog) {
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (!IsDialogMessageA(dialog, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-    }
-    return 0;
-}
-
 } // namespace perf

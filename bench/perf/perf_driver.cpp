@@ -5,7 +5,7 @@
 //   --text-out PATH --name FIGURE_NAME --unbroken-chars N --runs N --idle-seconds N
 //   --soak-seconds N --soak-presses N --soak-chars N --server-pid LINUX_PID
 #include "drive.h"
-#include "perf_figures.h"
+#include "perf_driver.h"
 
 #include <cstdio>
 #include <cstdlib>

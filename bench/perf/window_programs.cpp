@@ -1,12 +1,11 @@
-#include "window_programs.h"
-
-#include "perf_timing.h"
-#include "process_probe.h"
+#include "outside_figures.h"
+#include "perf_driver.h"
 
 namespace perf {
 
 namespace {
 
+constexpr DWORD PROGRAM_START_TIMEOUT_MS = 30000;
 constexpr DWORD VISIBLE_POLL_MS = 1;
 constexpr DWORD CLOSE_WAIT_MS = 10000;
 constexpr DWORD LINUX_PID_WAIT_MS = 5000;
@@ -23,6 +22,10 @@ HWND VisibleWindowOf(DWORD processId, const std::string& caption) {
         }
     }
     return nullptr;
+}
+
+std::string FileNameOf(const std::string& path) {
+    return path.substr(path.find_last_of("\\/") + 1); // npos + 1 is 0: all of it
 }
 
 } // namespace
@@ -62,11 +65,6 @@ void CloseProgram(Running* running) {
     }
     drive::KillProcess(running->process);
     *running = Running{};
-}
-
-std::string FileNameOf(const std::string& path) {
-    const size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 } // namespace perf

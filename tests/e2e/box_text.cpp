@@ -4,18 +4,14 @@
 
 #include <windows.h>
 
-std::string ShownInBox(const std::string& text) {
-    std::string shown = text;
-    if (!shown.empty()) {
-        CharUpperBuffA(shown.data(), static_cast<DWORD>(shown.size()));
-    }
-    return shown;
+#include <algorithm>
+
+std::string ShownInBox(std::string text) {
+    CharUpperBuffA(text.data(), static_cast<DWORD>(text.size()));
+    return text;
 }
 
 size_t NonBlankCount(const std::string& text) {
-    size_t count = 0;
-    for (char c : text) {
-        count += IsBlank(static_cast<unsigned char>(c)) ? 0 : 1;
-    }
-    return count;
+    return static_cast<size_t>(std::count_if(
+        text.begin(), text.end(), [](char c) { return !IsBlank(static_cast<unsigned char>(c)); }));
 }

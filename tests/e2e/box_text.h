@@ -6,7 +6,7 @@
 
 // The boxes upper-case what is put into them by the system's own rules for the
 // ANSI code page; this is the text a box then holds.
-std::string ShownInBox(const std::string& text);
+std::string ShownInBox(std::string text);
 
 // Characters CompareTexts counts: everything but spaces, CRs and LFs.
 size_t NonBlankCount(const std::string& text);

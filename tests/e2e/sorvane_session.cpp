@@ -1,5 +1,7 @@
 #include "sorvane_session.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr DWORD LEFTOVER_WAIT_MS = 5000;
@@ -14,8 +16,7 @@ bool NoWindowWithCaption(const char* caption) {
 
 // A trainer that Sorvane launched (Run) is known only by its window.
 void KillTrainerProcesses() {
-    for (HWND trainer = drive::FindAnyTopWindow(TRAINER_CAPTION); trainer != nullptr;
-         trainer = drive::FindAnyTopWindow(TRAINER_CAPTION)) {
+    while (HWND trainer = drive::FindAnyTopWindow(TRAINER_CAPTION)) {
         DWORD processId = 0;
         GetWindowThreadProcessId(trainer, &processId);
         drive::KillProcessById(processId);
@@ -23,13 +24,6 @@ void KillTrainerProcesses() {
             return;
         }
     }
-}
-
-std::string JoinPath(const std::string& folder, const char* name) {
-    if (!folder.empty() && folder.back() == '\\') {
-        return folder + name;
-    }
-    return folder + "\\" + name;
 }
 
 } // namespace
@@ -58,11 +52,10 @@ void SorvaneSession::TearDown() {
 // Closed the way a user would first: killing a process under Wine leaves its
 // windows to be cleaned up later, which slows the next case down.
 void SorvaneSession::CloseSorvane() {
-    if (sorvane_.handle == nullptr || window_ == nullptr) {
-        return;
+    if (sorvane_.handle != nullptr && window_ != nullptr) {
+        PostMessageA(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
+        drive::WaitExit(sorvane_, POLITE_CLOSE_WAIT_MS, nullptr);
     }
-    PostMessageA(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
-    drive::WaitExit(sorvane_, POLITE_CLOSE_WAIT_MS, nullptr);
 }
 
 bool SorvaneSession::StartSorvane(const std::string& folder) {
@@ -74,7 +67,7 @@ bool SorvaneSession::StartSorvane(const std::string& folder) {
         return false;
     }
     if (!folder.empty()) {
-        const std::string copy = JoinPath(folder, EXE_NAME);
+        const std::string copy = folder + "\\" + EXE_NAME;
         if (!CopyFileA(exe.c_str(), copy.c_str(), FALSE)) {
             ADD_FAILURE() << "cannot copy " << exe << " to " << copy;
             return false;
@@ -97,17 +90,15 @@ void SorvaneSession::KillAtEnd(const drive::Process& process) {
 }
 
 void SorvaneSession::KillNow(drive::Process& process) {
-    for (auto other = others_.begin(); other != others_.end(); ++other) {
-        if (other->id == process.id) {
-            others_.erase(other);
-            break;
-        }
-    }
+    others_.erase(
+        std::remove_if(others_.begin(), others_.end(),
+                       [&](const drive::Process& other) { return other.id == process.id; }),
+        others_.end());
     drive::KillProcess(process);
 }
 
-bool SorvaneSession::WaitFocus(int id, DWORD timeoutMs) const {
-    return drive::WaitFor([this, id] { return Focus() == Control(id); }, timeoutMs);
+bool SorvaneSession::WaitFocus(int id) const {
+    return drive::WaitFor([this, id] { return Focus() == Control(id); });
 }
 
 bool SorvaneSession::WaitText(int id, const std::string& text, DWORD timeoutMs) const {

@@ -1,12 +1,6 @@
-// The end-to-end fixture: a GoogleTest fixture that starts Sorvane.exe under Wine,
-// finds its window by the process it started and the exact caption, drives it
-// with messages as a user would, and kills whatever it started when the case ends.
-// A case is a few lines:
-//   TEST_F(SorvaneSession, Something) {
-//       ASSERT_TRUE(StartSorvane());
-//       SendClick(ID_ERASE);
-//       EXPECT_EQ(Text(ID_STATUS_LINE), "");
-//   }
+// The end-to-end fixture: starts Sorvane.exe under Wine, finds its window by the
+// process it started and the exact caption, drives it with messages as a user
+// would, and kills whatever it started when the case ends.
 #pragma once
 
 #include "drive.h"
@@ -17,8 +11,8 @@
 #include <string>
 #include <vector>
 
-// The window captions the cases look for (Sorvane's is MAIN_DIALOG_CAPTION); a
-// leftover of either would be found instead of the one a case starts.
+// The trainer's caption (Sorvane's is MAIN_DIALOG_CAPTION); a leftover window
+// with either would be found instead of the one a case starts.
 constexpr char TRAINER_CAPTION[] = "Koch Method CW Trainer - Brenlow";
 
 // The environment variable naming the Sorvane.exe under test (a Unix path).
@@ -44,7 +38,6 @@ class SorvaneSession : public ::testing::Test {
     // Ends such a process now; TearDown then leaves it (and its closed handle) alone.
     void KillNow(drive::Process& process);
 
-    // The started program's window and process.
     HWND Window() const { return window_; }
     DWORD ProcessId() const { return sorvane_.id; }
     HWND Control(int id) const { return GetDlgItem(window_, id); }
@@ -66,7 +59,7 @@ class SorvaneSession : public ::testing::Test {
     void TypeChars(const std::string& text) { drive::PostChars(Focus(), text); }
 
     HWND Focus() const { return drive::FocusOfThreadOf(window_); }
-    bool WaitFocus(int id, DWORD timeoutMs = drive::DEFAULT_WAIT_MS) const;
+    bool WaitFocus(int id) const;
     bool WaitText(int id, const std::string& text, DWORD timeoutMs = drive::DEFAULT_WAIT_MS) const;
 
     // True when Sorvane ended within the time; its exit code is stored.

@@ -1,15 +1,13 @@
-// Plays a short practice session and takes a picture of its comparison: starts the
-// stand-in trainer and Sorvane.exe side by side, presses Begin, lets the trainer
-// send for a few seconds, presses Stop, types what was sent with one character
-// wrong, presses Compare, prints the status line and writes Sorvane's window to a
-// BMP. Both programs are closed at the end. Ends with 0 when the session ran and
-// the window showed what CompareTexts gives for its two boxes, 1 otherwise.
+// Plays a short practice session beside the stand-in trainer (Begin, a few
+// seconds of sending, Stop, the copy typed with one character wrong, Compare),
+// prints the boxes and the status line and writes Sorvane's window to a 24-bit
+// BMP. Ends with 0 when the window showed what CompareTexts gives for its two
+// boxes and both programs closed cleanly.
 // Usage: sorvane_snapshot SORVANE_EXE TRAINER_EXE OUTPUT_BMP   (Unix or Windows paths)
 #include "drive.h"
 #include "box_text.h"
 #include "comparison_selection.h"
 #include "main_window.h"
-#include "screen_capture.h"
 #include "standin_client.h"
 #include "text_compare.h"
 
@@ -17,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -34,17 +33,14 @@ constexpr DWORD SETTLE_MS = 1000; // lets the window paint the result before the
 constexpr DWORD EXIT_WAIT_MS = 10000;
 constexpr DWORD COMPARE_RETRY_MS = 50;
 constexpr int EXPECTED_ARGUMENTS = 4;
+constexpr WORD BMP_SIGNATURE = 0x4D42; // "BM"
+constexpr WORD BITS_PER_PIXEL = 24;
+constexpr int ROW_ALIGNMENT = 4;
 
 struct Session {
-    drive::Process trainer;
-    HWND trainerFrame = nullptr;
+    standin::Standin trainer;
     drive::Process sorvane;
     HWND window = nullptr;
-};
-
-struct TypedCopy {
-    std::string text;
-    int32_t matchedCount = 0;
 };
 
 bool Fail(const char* what) {
@@ -52,66 +48,54 @@ bool Fail(const char* what) {
     return false;
 }
 
-std::string LowerCase(std::string text) {
-    for (char& c : text) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return text;
+size_t MistakeAt(const std::string& sent) {
+    return NonBlankCount(sent) * MISTAKE_NUMERATOR / MISTAKE_DENOMINATOR;
 }
 
 // What a user copies: the sent characters in lower case, line breaks typed as
-// spaces, and one character about two thirds in heard wrong.
-TypedCopy TypedCopyWithOneMistake(const std::string& sent) {
-    TypedCopy copy;
+// spaces, and one character at MistakeAt heard wrong.
+std::string TypedCopyWithOneMistake(const std::string& sent) {
     std::string typed;
-    const size_t mistakeAt = NonBlankCount(sent) * MISTAKE_NUMERATOR / MISTAKE_DENOMINATOR;
+    const size_t mistakeAt = MistakeAt(sent);
     size_t seen = 0;
     for (char c : sent) {
+        const auto u = static_cast<unsigned char>(c);
         if (c == '\r') {
             continue;
         }
-        if (IsBlank(static_cast<unsigned char>(c))) {
+        if (IsBlank(u)) {
             typed += ' ';
             continue;
         }
-        if (seen == mistakeAt) {
-            const bool isMistake = std::toupper(static_cast<unsigned char>(c)) == MISTAKE;
-            typed += isMistake ? MISTAKE_FOR_E : MISTAKE;
-        } else {
-            typed += c;
+        if (seen++ == mistakeAt) {
+            c = std::toupper(u) == MISTAKE ? MISTAKE_FOR_E : MISTAKE;
         }
-        ++seen;
+        typed += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
-    copy.text = LowerCase(typed);
-    copy.matchedCount = static_cast<int32_t>(mistakeAt);
-    return copy;
-}
-
-HWND Control(const Session& session, int id) {
-    return GetDlgItem(session.window, id);
+    return typed;
 }
 
 std::string Text(const Session& session, int id) {
-    return drive::WindowText(Control(session, id));
+    return drive::WindowText(GetDlgItem(session.window, id));
 }
 
 bool WaitSending(const Session& session, bool sending) {
-    return drive::WaitFor([&] { return standin::QuerySending(session.trainerFrame) == sending; });
+    return drive::WaitFor([&] { return standin::QuerySending(session.trainer.frame) == sending; });
+}
+
+// A started program's window; null when it did not start, so no other process's is found.
+HWND StartedWindow(const drive::Process& process, const char* caption) {
+    return process.handle ? drive::WaitTopWindow(process.id, caption) : nullptr;
 }
 
 bool Start(const std::string& sorvaneExe, const std::string& trainerExe, Session* session) {
-    session->trainer = drive::StartProcess(trainerExe, TRAINER_ARGUMENTS);
-    session->trainerFrame = session->trainer.handle
-                                ? drive::WaitTopWindow(session->trainer.id, STANDIN_CAPTION)
-                                : nullptr;
-    if (session->trainerFrame == nullptr) {
+    session->trainer.process = drive::StartProcess(trainerExe, TRAINER_ARGUMENTS);
+    session->trainer.frame = StartedWindow(session->trainer.process, STANDIN_CAPTION);
+    if (session->trainer.frame == nullptr) {
         return Fail("the trainer's window did not appear");
     }
     session->sorvane = drive::StartProcess(sorvaneExe);
-    session->window = session->sorvane.handle
-                          ? drive::WaitTopWindow(session->sorvane.id, MAIN_DIALOG_CAPTION)
-                          : nullptr;
-    const HWND window = session->window;
+    const HWND window = session->window = StartedWindow(session->sorvane, MAIN_DIALOG_CAPTION);
     if (window == nullptr || !drive::WaitFor([window] { return IsWindowVisible(window) != 0; })) {
         return Fail("Sorvane's window did not appear");
     }
@@ -130,14 +114,14 @@ bool SendPractice(const Session& session, std::string* sent) {
         return Fail("Stop did not stop the trainer");
     }
     const HWND textWindow =
-        FindWindowExA(session.trainerFrame, nullptr, STANDIN_TEXT_CLASS, nullptr);
+        FindWindowExA(session.trainer.frame, nullptr, STANDIN_TEXT_CLASS, nullptr);
     *sent = drive::WindowText(textWindow);
     return NonBlankCount(*sent) >= MIN_SENT_CHARACTERS || Fail("the trainer sent too little");
 }
 
 // Typed into box 102 as keystrokes, where Begin left the focus.
 bool TypeCopy(const Session& session, const std::string& typed) {
-    const HWND box = Control(session, ID_TYPED_TEXT);
+    const HWND box = GetDlgItem(session.window, ID_TYPED_TEXT);
     drive::PostChars(box, typed);
     const std::string shown = ShownInBox(typed);
     return drive::WaitFor([&] { return drive::WindowText(box) == shown; }) ||
@@ -159,17 +143,18 @@ bool CompareAll(const Session& session, const std::string& sent) {
 }
 
 bool SelectionIs(const Session& session, int id, const EditSelection& want) {
-    const drive::Selection got = drive::GetEditSelection(Control(session, id));
+    const drive::Selection got = drive::GetEditSelection(GetDlgItem(session.window, id));
     return got.start == static_cast<DWORD>(want.start) && got.end == static_cast<DWORD>(want.end);
 }
 
 // Right when the window shows what CompareTexts gives for the texts of its boxes,
 // and that is the one mistake typed.
-bool ResultRight(const Session& session, int32_t matchedCount) {
+bool ResultRight(const Session& session, size_t matchedCount) {
     const CompareResult result =
         CompareTexts(Text(session, ID_TRANSMITTED_TEXT), Text(session, ID_TYPED_TEXT));
     const ComparisonSelections want = SelectionsFor(result);
-    if (result.outcome != CompareOutcome::Mismatch || result.matchedCount != matchedCount) {
+    if (result.outcome != CompareOutcome::Mismatch ||
+        result.matchedCount != static_cast<int32_t>(matchedCount)) {
         return Fail("the boxes do not hold one mistake where it was typed");
     }
     if (Text(session, ID_STATUS_LINE) != FormatMatchLine(result.matchedCount)) {
@@ -180,26 +165,68 @@ bool ResultRight(const Session& session, int32_t matchedCount) {
            Fail("the wrong character is not selected in both boxes");
 }
 
+// Bottom-up rows of 24-bit pixels from the screen, as a BMP file stores them;
+// empty when they could not be read.
+std::vector<BYTE> ReadPixels(const RECT& area, BITMAPINFOHEADER* header) {
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    SelectObject(memory, previous);
+    ReleaseDC(nullptr, screen);
+    *header = BITMAPINFOHEADER{
+        sizeof(BITMAPINFOHEADER), width, height, 1, BITS_PER_PIXEL, BI_RGB, 0, 0, 0, 0, 0};
+    const int rowBytes =
+        (width * BITS_PER_PIXEL / 8 + ROW_ALIGNMENT - 1) / ROW_ALIGNMENT * ROW_ALIGNMENT;
+    std::vector<BYTE> pixels(static_cast<size_t>(rowBytes) * height);
+    const int rows = GetDIBits(memory, bitmap, 0, height, pixels.data(),
+                               reinterpret_cast<BITMAPINFO*>(header), DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    return rows == height && height > 0 ? pixels : std::vector<BYTE>();
+}
+
+bool WriteBmp(const std::string& path, const BITMAPINFOHEADER& header,
+              const std::vector<BYTE>& pixels) {
+    BITMAPFILEHEADER file{};
+    file.bfType = BMP_SIGNATURE;
+    file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    file.bfSize = static_cast<DWORD>(file.bfOffBits + pixels.size());
+    FILE* out = std::fopen(path.c_str(), "wb");
+    if (out == nullptr) {
+        return false;
+    }
+    const bool written = std::fwrite(&file, sizeof(file), 1, out) == 1 &&
+                         std::fwrite(&header, sizeof(header), 1, out) == 1 &&
+                         std::fwrite(pixels.data(), pixels.size(), 1, out) == 1;
+    return std::fclose(out) == 0 && written;
+}
+
+// Sorvane's window as the user sees it on the screen.
 bool Capture(const Session& session, const std::string& bmpPath) {
     drive::PumpFor(SETTLE_MS);
     RECT area{};
     GetWindowRect(session.window, &area);
-    return CaptureScreenArea(area, bmpPath) || Fail("the picture could not be written");
+    BITMAPINFOHEADER header{};
+    const std::vector<BYTE> pixels =
+        area.right > area.left ? ReadPixels(area, &header) : std::vector<BYTE>();
+    return (!pixels.empty() && WriteBmp(bmpPath, header, pixels)) ||
+           Fail("the picture could not be written");
 }
 
 bool PlaySession(const Session& session, const std::string& bmpPath) {
     std::string sent;
-    if (!SendPractice(session, &sent)) {
-        return false;
-    }
-    const TypedCopy typed = TypedCopyWithOneMistake(sent);
-    if (!TypeCopy(session, typed.text) || !CompareAll(session, sent)) {
+    if (!SendPractice(session, &sent) || !TypeCopy(session, TypedCopyWithOneMistake(sent)) ||
+        !CompareAll(session, sent)) {
         return false;
     }
     std::printf("sent:        %s\n", Text(session, ID_TRANSMITTED_TEXT).c_str());
     std::printf("typed:       %s\n", Text(session, ID_TYPED_TEXT).c_str());
     std::printf("status line: \"%s\"\n", Text(session, ID_STATUS_LINE).c_str());
-    return ResultRight(session, typed.matchedCount) && Capture(session, bmpPath);
+    return ResultRight(session, MistakeAt(sent)) && Capture(session, bmpPath);
 }
 
 // Closes a program as its close box would, forcing it only when it does not go.
@@ -224,7 +251,7 @@ int Run(const std::string& sorvaneExe, const std::string& trainerExe, const std:
     Session session;
     const bool played = Start(sorvaneExe, trainerExe, &session) && PlaySession(session, bmpPath);
     const bool sorvaneClosed = Close(session.sorvane, session.window, "Sorvane");
-    const bool trainerClosed = Close(session.trainer, session.trainerFrame, "the trainer");
+    const bool trainerClosed = Close(session.trainer.process, session.trainer.frame, "the trainer");
     if (played) {
         std::printf("picture:     %s\n", bmpPath.c_str());
     }

@@ -8,6 +8,8 @@
 namespace {
 
 constexpr DWORD COMPARE_RETRY_MS = 50;
+// A caption one character off the trainer's: such a program counts as not running.
+constexpr char LOOKALIKE_CAPTION[] = "Koch Method CW Trainer - Brenlow.";
 
 void ExpectSelection(const drive::Selection& got, const EditSelection& want, const char* box) {
     if (want.start < 0) {
@@ -100,12 +102,9 @@ bool SorvaneWithTrainer::WaitBoxCount(int count) {
 
 std::string SorvaneWithTrainer::TempFolder(const std::string& name) {
     const std::string parent = testfiles::MakeTempFolder();
-    if (parent.empty()) {
-        return {};
-    }
     folders_.push_back(parent);
     const std::string folder = parent + "\\" + name;
-    return testfiles::MakeFolders(folder) ? folder : std::string();
+    return !parent.empty() && testfiles::MakeFolders(folder) ? folder : std::string();
 }
 
 // The folders go only once every process that may run from them has ended.

@@ -13,8 +13,6 @@
 constexpr DWORD REFRESH_WAIT_MS = 10000;
 // What the status line says when Run finds the trainer already running.
 constexpr char RUNNING_NOTICE[] = "Koch Trainer is RUNNING";
-// A caption one character off the trainer's: such a program counts as not running.
-constexpr char LOOKALIKE_CAPTION[] = "Koch Method CW Trainer - Brenlow.";
 
 class SorvaneWithTrainer : public SorvaneSession {
   protected:
@@ -22,10 +20,9 @@ class SorvaneWithTrainer : public SorvaneSession {
     standin::Standin StartTrainer(const std::string& arguments = "",
                                   const std::string& caption = STANDIN_CAPTION);
 
-    // Starts a stand-in trainer, then Sorvane beside it; frame is null when
-    // either did not start.
+    // Starts a stand-in trainer (with its text replaced by these bytes), then
+    // Sorvane beside it; frame is null when either did not start.
     standin::Standin StartWithTrainer(const std::string& arguments = "");
-    // The same, with the stand-in's text replaced by these bytes first.
     standin::Standin StartWithTrainerText(const std::string& text);
 
     // A stand-in whose caption is one character off: the trainer counts as not
@@ -42,9 +39,9 @@ class SorvaneWithTrainer : public SorvaneSession {
     bool TypeThenCompare(const std::string& typed, const std::string& expected,
                          DWORD timeoutMs = REFRESH_WAIT_MS);
 
-    // Checks status line and selections against CompareTexts of the boxes' texts.
+    // Checks status line and selections against CompareTexts of the boxes'
+    // texts, and with `matchedCount` that the status line counts so many.
     void ExpectResultRight();
-    // The same, and the status line counts `matchedCount` characters.
     void ExpectResultRight(int32_t matchedCount);
 
     // A fresh folder named `name` (spaces allowed) inside a new temporary folder,
@@ -53,9 +50,9 @@ class SorvaneWithTrainer : public SorvaneSession {
 
     void TearDown() override;
 
-    // Waits for the not-running box of Sorvane's process and dismisses it.
+    // Waits for the not-running box of Sorvane's process and dismisses it, or
+    // until the process shows exactly `count` such boxes.
     bool DismissNotRunningBox();
-    // Waits until Sorvane's process shows exactly `count` not-running boxes.
     bool WaitBoxCount(int count);
 
   private:

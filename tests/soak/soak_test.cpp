@@ -4,7 +4,6 @@
 // soak and its strict targets are a benchmark.
 #include "box_text.h"
 #include "main_window.h"
-#include "process_probe.h"
 #include "soak_run.h"
 #include "sorvane_session.h"
 #include "standin_client.h"

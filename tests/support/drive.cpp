@@ -1,7 +1,10 @@
 #include "drive.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <iterator>
+#include <numeric>
 #include <vector>
 
 namespace drive {
@@ -10,6 +13,7 @@ namespace {
 
 constexpr char WINE_ROOT_DRIVE[] = "Z:";
 constexpr DWORD KILL_WAIT_MS = 5000;
+constexpr DWORD POLL_INTERVAL_MS = 10;
 constexpr UINT KILLED_EXIT_CODE = 99;
 
 struct WindowSearch {
@@ -24,13 +28,9 @@ BOOL CALLBACK MatchTopWindow(HWND window, LPARAM lParam) {
     auto* search = reinterpret_cast<WindowSearch*>(lParam);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (search->processId != 0 && owner != search->processId) {
-        return TRUE;
-    }
-    if (WindowText(window) != *search->caption) {
-        return TRUE;
-    }
-    if (search->className != nullptr && ClassName(window) != search->className) {
+    if ((search->processId != 0 && owner != search->processId) ||
+        WindowText(window) != *search->caption ||
+        (search->className != nullptr && ClassName(window) != search->className)) {
         return TRUE;
     }
     if (search->found == nullptr) {
@@ -44,33 +44,19 @@ BOOL CALLBACK MatchTopWindow(HWND window, LPARAM lParam) {
 constexpr char MAPPING_FONT[] = "MS Sans Serif";
 constexpr WORD MAPPING_FONT_POINTS = 8;
 constexpr DWORD MAPPING_DIALOG_STYLE = WS_POPUP | DS_SETFONT;
+constexpr DWORD ANSWER_WAIT_MS = 5000;
 constexpr LPARAM KEY_REPEAT_ONE = 1;
 constexpr int KEY_SCAN_CODE_SHIFT = 16;
 constexpr LPARAM KEY_UP_FLAGS = (LPARAM{1} << 30) | (LPARAM{1} << 31);
 
+// Style, extended style, no items, at 0,0 sized 1x1, no menu, the standard
+// class, no title; then the font's size and its name with its NUL.
 std::vector<WORD> MappingDialogTemplate() {
-    std::vector<WORD> words = {LOWORD(MAPPING_DIALOG_STYLE),
-                               HIWORD(MAPPING_DIALOG_STYLE),
-                               0,
-                               0, // extended style
-                               0, // no items
-                               0,
-                               0,
-                               1,
-                               1, // x, y, width, height
-                               0,
-                               0,
-                               0, // no menu, standard class, empty title
-                               MAPPING_FONT_POINTS};
-    for (const char* c = MAPPING_FONT; *c != '\0'; ++c) {
-        words.push_back(static_cast<unsigned char>(*c));
-    }
-    words.push_back(0);
+    std::vector<WORD> words = {
+        LOWORD(MAPPING_DIALOG_STYLE), HIWORD(MAPPING_DIALOG_STYLE), 0, 0, 0, 0, 0, 1, 1, 0, 0, 0,
+        MAPPING_FONT_POINTS};
+    words.insert(words.end(), std::begin(MAPPING_FONT), std::end(MAPPING_FONT));
     return words;
-}
-
-INT_PTR CALLBACK IgnoringDialogProc(HWND, UINT, WPARAM, LPARAM) {
-    return FALSE;
 }
 
 LPARAM KeyParam(WPARAM virtualKey) {
@@ -78,10 +64,17 @@ LPARAM KeyParam(WPARAM virtualKey) {
     return KEY_REPEAT_ONE | (static_cast<LPARAM>(scanCode) << KEY_SCAN_CODE_SHIFT);
 }
 
-WindowSearch SearchTopWindows(DWORD processId, const std::string& caption, const char* className) {
+WindowSearch SearchTopWindows(DWORD processId, const std::string& caption,
+                              const char* className = nullptr) {
     WindowSearch search{processId, &caption, className, nullptr, 0};
     EnumWindows(MatchTopWindow, reinterpret_cast<LPARAM>(&search));
     return search;
+}
+
+HWND WaitFound(const std::function<HWND()>& find, DWORD timeoutMs) {
+    HWND found = nullptr;
+    WaitFor([&] { return (found = find()) != nullptr; }, timeoutMs);
+    return found;
 }
 
 } // namespace
@@ -91,11 +84,7 @@ std::string ToWindowsPath(const std::string& path) {
         return path;
     }
     std::string result = WINE_ROOT_DRIVE + path;
-    for (char& c : result) {
-        if (c == '/') {
-            c = '\\';
-        }
-    }
+    std::replace(result.begin(), result.end(), '/', '\\');
     return result;
 }
 
@@ -135,12 +124,10 @@ Process StartProcess(const std::string& exePath, const std::string& arguments,
     if (!arguments.empty()) {
         commandLine += " " + arguments;
     }
-    std::vector<char> buffer(commandLine.begin(), commandLine.end());
-    buffer.push_back('\0');
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
-    if (!CreateProcessA(exePath.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    if (!CreateProcessA(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         workDir.empty() ? nullptr : workDir.c_str(), &startup, &info)) {
         return {};
     }
@@ -153,11 +140,8 @@ bool WaitExit(const Process& process, DWORD timeoutMs, DWORD* exitCode) {
         WaitForSingleObject(process.handle, timeoutMs) != WAIT_OBJECT_0) {
         return false;
     }
-    DWORD code = 0;
-    GetExitCodeProcess(process.handle, &code);
-    if (exitCode != nullptr) {
-        *exitCode = code;
-    }
+    DWORD ignored = 0;
+    GetExitCodeProcess(process.handle, exitCode != nullptr ? exitCode : &ignored);
     return true;
 }
 
@@ -173,32 +157,16 @@ void KillProcess(Process& process) {
 }
 
 void KillProcessById(DWORD processId) {
-    HANDLE handle = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId);
-    if (handle == nullptr) {
-        return;
-    }
-    Process process{handle, processId};
+    Process process{OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId), processId};
     KillProcess(process);
 }
 
-HWND FindTopWindow(DWORD processId, const std::string& caption, const char* className) {
-    return SearchTopWindows(processId, caption, className).found;
-}
-
 HWND FindAnyTopWindow(const std::string& caption) {
-    return FindTopWindow(0, caption);
+    return SearchTopWindows(0, caption).found;
 }
 
-HWND WaitTopWindow(DWORD processId, const std::string& caption, DWORD timeoutMs,
-                   const char* className) {
-    HWND found = nullptr;
-    WaitFor(
-        [&] {
-            found = FindTopWindow(processId, caption, className);
-            return found != nullptr;
-        },
-        timeoutMs);
-    return found;
+HWND WaitTopWindow(DWORD processId, const std::string& caption, DWORD timeoutMs) {
+    return WaitFound([&] { return SearchTopWindows(processId, caption).found; }, timeoutMs);
 }
 
 std::string WindowText(HWND window) {
@@ -230,31 +198,29 @@ Selection GetEditSelection(HWND edit) {
 }
 
 HWND FindMessageBox(DWORD processId, const std::string& caption) {
-    return FindTopWindow(processId, caption, MESSAGE_BOX_CLASS);
+    return SearchTopWindows(processId, caption, MESSAGE_BOX_CLASS).found;
 }
 
 int CountMessageBoxes(DWORD processId, const std::string& caption) {
     return SearchTopWindows(processId, caption, MESSAGE_BOX_CLASS).count;
 }
 
-HWND WaitMessageBox(DWORD processId, const std::string& caption, DWORD timeoutMs) {
-    HWND box = nullptr;
-    WaitFor([&] { return (box = FindMessageBox(processId, caption)) != nullptr; }, timeoutMs);
-    return box;
+HWND WaitMessageBox(DWORD processId, const std::string& caption) {
+    return WaitFound([&] { return FindMessageBox(processId, caption); }, DEFAULT_WAIT_MS);
 }
 
-bool DismissMessageBox(HWND box, DWORD timeoutMs) {
-    HWND ok = GetDlgItem(box, MESSAGE_BOX_OK_ID);
+bool DismissMessageBox(HWND box) {
+    HWND ok = GetDlgItem(box, IDOK);
     if (ok == nullptr) {
         return false;
     }
     PostMessageA(ok, BM_CLICK, 0, 0);
-    return WaitFor([box] { return !IsWindow(box); }, timeoutMs);
+    return WaitFor([box] { return !IsWindow(box); });
 }
 
-bool Answers(HWND window, DWORD timeoutMs) {
+bool Answers(HWND window) {
     DWORD_PTR result = 0;
-    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &result) != 0;
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, ANSWER_WAIT_MS, &result) != 0;
 }
 
 void PostClick(HWND dialog, int controlId) {
@@ -268,24 +234,20 @@ void SendClick(HWND dialog, int controlId) {
 HWND FocusOfThreadOf(HWND window) {
     GUITHREADINFO info{};
     info.cbSize = sizeof(info);
-    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) {
-        return nullptr;
-    }
-    return info.hwndFocus;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus
+                                                                              : nullptr;
 }
 
 RECT DialogUnitsToPixels(const RECT& units) {
     const std::vector<WORD> dialogTemplate = MappingDialogTemplate();
     HWND dialog = CreateDialogIndirectParamA(
         GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(dialogTemplate.data()),
-        nullptr, IgnoringDialogProc, 0);
+        nullptr, nullptr, 0);
     RECT pixels = units;
-    if (dialog == nullptr || !MapDialogRect(dialog, &pixels)) {
+    if (!MapDialogRect(dialog, &pixels)) { // also when there is no dialog
         pixels = RECT{};
     }
-    if (dialog != nullptr) {
-        DestroyWindow(dialog);
-    }
+    DestroyWindow(dialog);
     return pixels;
 }
 
@@ -310,9 +272,7 @@ bool IsCentredOnWorkArea(HWND window) {
 
 std::string EveryByteButNul() {
     std::string bytes(UCHAR_MAX, '\0');
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        bytes[i] = static_cast<char>(i + 1); // NUL left out
-    }
+    std::iota(bytes.begin(), bytes.end(), '\1');
     return bytes;
 }
 

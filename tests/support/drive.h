@@ -10,15 +10,12 @@
 namespace drive {
 
 constexpr DWORD DEFAULT_WAIT_MS = 15000;
-constexpr DWORD POLL_INTERVAL_MS = 10;
-constexpr DWORD ANSWER_WAIT_MS = 5000;
 
 // "/a/b" (a path as CMake hands it to a test) becomes "Z:\a\b", Wine's mapping of
 // the Unix root; a path that already looks like a Windows path is returned as is.
 std::string ToWindowsPath(const std::string& path);
 
-// The value of an environment variable holding a path, as a Windows path; empty
-// when it is not set.
+// An environment variable holding a path, as a Windows path; empty when not set.
 std::string PathFromEnvironment(const char* name);
 
 // Polls `condition` until it holds or `timeoutMs` passes, dispatching this
@@ -43,25 +40,18 @@ bool WaitExit(const Process& process, DWORD timeoutMs, DWORD* exitCode);
 
 // Terminates the process if it still runs and closes its handle.
 void KillProcess(Process& process);
-
-// Terminates a process known only by identifier (one this test caused to start).
 void KillProcessById(DWORD processId);
-
-// The top-level window of process `processId` with exactly this caption (and
-// class, when given), visible or not; null when there is none.
-HWND FindTopWindow(DWORD processId, const std::string& caption, const char* className = nullptr);
 
 // Any top-level window with exactly this caption, of any process.
 HWND FindAnyTopWindow(const std::string& caption);
 
-HWND WaitTopWindow(DWORD processId, const std::string& caption, DWORD timeoutMs = DEFAULT_WAIT_MS,
-                   const char* className = nullptr);
+// The top-level window of process `processId` (0: any) with exactly this
+// caption, visible or not, once it appears; null when none did.
+HWND WaitTopWindow(DWORD processId, const std::string& caption, DWORD timeoutMs = DEFAULT_WAIT_MS);
 
-// A window's whole text read with WM_GETTEXTLENGTH / WM_GETTEXT (works across processes).
+// Read and set across processes with WM_GETTEXTLENGTH, WM_GETTEXT and WM_SETTEXT.
 std::string WindowText(HWND window);
 std::string ClassName(HWND window);
-
-// Sets a control's text across processes with WM_SETTEXT.
 void SetWindowTextAcross(HWND window, const std::string& text);
 
 // The selection of an edit box, read with EM_GETSEL's two pointer arguments so
@@ -74,19 +64,15 @@ Selection GetEditSelection(HWND edit);
 
 // Message boxes ("#32770" windows) of a process with this caption.
 constexpr char MESSAGE_BOX_CLASS[] = "#32770";
-constexpr int MESSAGE_BOX_OK_ID = 1;
 HWND FindMessageBox(DWORD processId, const std::string& caption = "ERROR");
 int CountMessageBoxes(DWORD processId, const std::string& caption = "ERROR");
-
-// Waits for such a box to open; null when none did.
-HWND WaitMessageBox(DWORD processId, const std::string& caption = "ERROR",
-                    DWORD timeoutMs = DEFAULT_WAIT_MS);
+HWND WaitMessageBox(DWORD processId, const std::string& caption = "ERROR");
 
 // Clicks the box's OK button and waits until the box is gone; false for a null box.
-bool DismissMessageBox(HWND box, DWORD timeoutMs = DEFAULT_WAIT_MS);
+bool DismissMessageBox(HWND box);
 
-// True when the window's thread handles a sent message within the time.
-bool Answers(HWND window, DWORD timeoutMs = ANSWER_WAIT_MS);
+// True when the window's thread handles a sent message within a few seconds.
+bool Answers(HWND window);
 
 // Posts a click (never sends: a click that opens a message box would not return).
 void PostClick(HWND dialog, int controlId);
@@ -112,14 +98,10 @@ bool IsCentredOnWorkArea(HWND window);
 // Bytes 1 to 255 in order: every character a window text can hold.
 std::string EveryByteButNul();
 
-// Posts a left-button click at the centre of a window, as a mouse click would
-// arrive in its queue.
+// Input posted to a window's queue as it would arrive there: a left click at its
+// centre, a key press (down, then up), or each byte of `text` as a WM_CHAR.
 void PostMouseClick(HWND window);
-
-// Posts a key press (WM_KEYDOWN, then WM_KEYUP) to a window's queue.
 void PostKey(HWND window, WPARAM virtualKey);
-
-// Posts each byte of `text` as a WM_CHAR to a window's queue.
 void PostChars(HWND window, const std::string& text);
 
 } // namespace drive

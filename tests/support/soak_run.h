@@ -1,16 +1,26 @@
-// A soak, as the soak test and the soak benchmark both run it with plans of
-// their own: the trainer's text typed into box 102, Compare pressed at an even
-// pace through a warm-up (so one-off allocations happen before "before") and
-// then through the soak, resources taken before and after.
+// Pressing the companion's Compare button from outside, and the soak built on
+// it, as the soak test and the soak benchmark both run it with plans of their
+// own: the trainer's text typed into box 102, Compare pressed at an even pace
+// through a warm-up (so one-off allocations happen before "before") and then
+// through the soak, resources taken before and after.
 #pragma once
 
-#include "resource_snapshot.h"
+#include "outside_figures.h"
 
 #include <windows.h>
 
 #include <string>
 
 namespace perf {
+
+// Empties the status line, clicks Compare and waits until the status line is
+// set again, so any text in it is the new result. Returns the milliseconds from
+// the click to the new status line, negative when it did not come in time.
+double PressCompareTimed(HWND window);
+
+// The text of the trainer's first text-class child, read with WM_GETTEXT into a
+// buffer of the companion's size; empty when it does not answer.
+std::string ReadTrainerText(HWND trainerFrame);
 
 struct SoakPlan {
     DWORD warmUpMs;

@@ -1,7 +1,7 @@
-#include "process_probe.h"
+#include "outside_figures.h"
 
 #include <algorithm>
-#include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <sstream>
@@ -10,12 +10,12 @@ namespace perf {
 
 namespace {
 
+constexpr double HALF = 0.5;
 // Wine maps the Linux root to Z:, so Linux's /proc is readable as files.
 constexpr char PROC_ROOT[] = "Z:\\proc\\";
 constexpr char PREFIX_VARIABLE[] = "WINEPREFIX";
 constexpr DWORD READ_CHUNK = 4096;
 constexpr DWORD PID_POLL_MS = 20;
-constexpr int SCHEDSTAT_RUN_TIME_FIELD = 0;
 constexpr int STAT_USER_TIME_FIELD = 13;                   // utime, counted from 0 after "(comm)"
 constexpr long long NANOSECONDS_PER_CLOCK_TICK = 10000000; // USER_HZ is 100 on x86
 constexpr char RSS_KEY[] = "VmRSS:";
@@ -37,20 +37,13 @@ std::string ReadWholeFile(const std::string& path) {
     return text;
 }
 
-std::string ProcPath(int linuxPid, const char* entry) {
+std::string ProcPath(int linuxPid, const std::string& entry) {
     return PROC_ROOT + std::to_string(linuxPid) + "\\" + entry;
 }
 
 std::string Lower(std::string text) {
-    for (char& c : text) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
+    CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
     return text;
-}
-
-bool IsNumber(const char* name) {
-    return *name != '\0' &&
-           std::all_of(name, name + std::strlen(name), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // The names of the entries of a Z:\proc folder that are process or thread ids.
@@ -62,8 +55,10 @@ std::vector<int> NumericEntries(const std::string& folder) {
         return ids;
     }
     do {
-        if (IsNumber(found.cFileName)) {
-            ids.push_back(std::atoi(found.cFileName));
+        char* end = nullptr;
+        const long id = std::strtol(found.cFileName, &end, 10);
+        if (end != found.cFileName && *end == '\0') {
+            ids.push_back(static_cast<int>(id));
         }
     } while (FindNextFileA(search, &found));
     FindClose(search);
@@ -88,16 +83,9 @@ bool SharesOurPrefix(int linuxPid) {
     if (prefix == nullptr || *prefix == '\0') {
         return true; // nothing to tell Wine desktops apart by
     }
-    const std::string wanted = std::string(PREFIX_VARIABLE) + "=" + prefix;
-    const std::string environment = ReadWholeFile(ProcPath(linuxPid, "environ"));
-    for (size_t start = 0; start < environment.size();) {
-        const size_t end = std::min(environment.find('\0', start), environment.size());
-        if (environment.compare(start, end - start, wanted) == 0) {
-            return true;
-        }
-        start = end + 1;
-    }
-    return false;
+    // Each entry of environ ends in a NUL; one in front makes every entry "\0...\0".
+    const std::string wanted = '\0' + std::string(PREFIX_VARIABLE) + "=" + prefix + '\0';
+    return ('\0' + ReadWholeFile(ProcPath(linuxPid, "environ"))).find(wanted) != std::string::npos;
 }
 
 // The value after `key` on its line of a /proc status file.
@@ -110,14 +98,12 @@ long long StatusValue(int linuxPid, const char* key) {
     return std::atoll(status.c_str() + at + std::strlen(key));
 }
 
+// The first field of schedstat: nanoseconds spent running.
 long long ThreadRunNanoseconds(int linuxPid, int threadId) {
-    const std::string path = PROC_ROOT + std::to_string(linuxPid) + "\\task\\" +
-                             std::to_string(threadId) + "\\schedstat";
-    std::istringstream fields(ReadWholeFile(path));
+    std::istringstream fields(
+        ReadWholeFile(ProcPath(linuxPid, "task\\" + std::to_string(threadId) + "\\schedstat")));
     long long value = NOT_REPORTED;
-    for (int i = 0; i <= SCHEDSTAT_RUN_TIME_FIELD; ++i) {
-        fields >> value;
-    }
+    fields >> value;
     return fields ? value : NOT_REPORTED;
 }
 
@@ -138,9 +124,15 @@ long long StatNanoseconds(int linuxPid) {
     return fields ? (user + system) * NANOSECONDS_PER_CLOCK_TICK : NOT_REPORTED;
 }
 
-BOOL CALLBACK CountChild(HWND, LPARAM count) {
-    ++*reinterpret_cast<long long*>(count);
-    return TRUE;
+long long LinuxFileCount(int linuxPid) {
+    const std::vector<int> files = NumericEntries(ProcPath(linuxPid, "fd\\"));
+    return files.empty() ? NOT_REPORTED : static_cast<long long>(files.size());
+}
+
+// Every window program holds GDI and USER objects; 0 is Wine's stub answer.
+long long GuiObjectCount(HANDLE process, DWORD kind) {
+    const DWORD count = GetGuiResources(process, kind);
+    return count == 0 ? NOT_REPORTED : static_cast<long long>(count);
 }
 
 struct WindowTally {
@@ -148,18 +140,44 @@ struct WindowTally {
     long long count;
 };
 
-BOOL CALLBACK CountTopWindow(HWND window, LPARAM lParam) {
+BOOL CALLBACK CountWindow(HWND window, LPARAM lParam) {
     auto* tally = reinterpret_cast<WindowTally*>(lParam);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner == tally->processId) {
-        ++tally->count;
-        EnumChildWindows(window, CountChild, reinterpret_cast<LPARAM>(&tally->count));
-    }
+    tally->count += owner == tally->processId ? 1 : 0;
     return TRUE;
 }
 
+// The process's top-level windows and all their descendants: the desktop's
+// children, enumerated to every depth.
+long long WindowCount(DWORD processId) {
+    WindowTally tally{processId, 0};
+    EnumChildWindows(GetDesktopWindow(), CountWindow, reinterpret_cast<LPARAM>(&tally));
+    return tally.count;
+}
+
 } // namespace
+
+double NowMs() {
+    static LARGE_INTEGER rate = [] {
+        LARGE_INTEGER r;
+        QueryPerformanceFrequency(&r);
+        return r;
+    }();
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) * MS_PER_SECOND / static_cast<double>(rate.QuadPart);
+}
+
+double Median(std::vector<double> samples) {
+    if (samples.empty()) {
+        return 0.0;
+    }
+    std::sort(samples.begin(), samples.end());
+    const size_t middle = samples.size() / 2;
+    return samples.size() % 2 == 1 ? samples[middle]
+                                   : (samples[middle - 1] + samples[middle]) * HALF;
+}
 
 std::vector<int> LinuxPidsRunning(const std::string& exeName) {
     std::vector<int> pids;
@@ -203,19 +221,6 @@ long long CpuNanoseconds(int linuxPid) {
     return threads.empty() ? StatNanoseconds(linuxPid) : total;
 }
 
-long long ResidentKilobytes(int linuxPid) {
-    return StatusValue(linuxPid, RSS_KEY);
-}
-
-long long LinuxThreadCount(int linuxPid) {
-    return StatusValue(linuxPid, THREADS_KEY);
-}
-
-long long LinuxFileCount(int linuxPid) {
-    const std::vector<int> files = NumericEntries(ProcPath(linuxPid, "fd\\"));
-    return files.empty() ? NOT_REPORTED : static_cast<long long>(files.size());
-}
-
 // A running process always holds handles: Wine answers 0 for every process, so
 // 0 means the figure is not reported.
 long long HandleCount(HANDLE process) {
@@ -226,16 +231,24 @@ long long HandleCount(HANDLE process) {
     return static_cast<long long>(count);
 }
 
-// Likewise every window program holds GDI and USER objects; 0 is Wine's stub answer.
-long long GuiObjectCount(HANDLE process, DWORD kind) {
-    const DWORD count = GetGuiResources(process, kind);
-    return count == 0 ? NOT_REPORTED : static_cast<long long>(count);
+ResourceSnapshot TakeSnapshot(HANDLE process, DWORD processId, int linuxPid) {
+    return {StatusValue(linuxPid, RSS_KEY),
+            HandleCount(process),
+            GuiObjectCount(process, GR_GDIOBJECTS),
+            GuiObjectCount(process, GR_USEROBJECTS),
+            WindowCount(processId),
+            StatusValue(linuxPid, THREADS_KEY),
+            LinuxFileCount(linuxPid)};
 }
 
-long long WindowCount(DWORD processId) {
-    WindowTally tally{processId, 0};
-    EnumWindows(CountTopWindow, reinterpret_cast<LPARAM>(&tally));
-    return tally.count;
+void PrintSnapshot(const char* prefix, const ResourceSnapshot& snapshot) {
+    std::printf("RESULT %s_rss_kb %lld\n", prefix, snapshot.residentKb);
+    std::printf("RESULT %s_handles %lld\n", prefix, snapshot.handles);
+    std::printf("RESULT %s_gdi_objects %lld\n", prefix, snapshot.gdiObjects);
+    std::printf("RESULT %s_user_objects %lld\n", prefix, snapshot.userObjects);
+    std::printf("RESULT %s_windows %lld\n", prefix, snapshot.windows);
+    std::printf("RESULT %s_threads %lld\n", prefix, snapshot.threads);
+    std::printf("RESULT %s_linux_fds %lld\n", prefix, snapshot.linuxFiles);
 }
 
 } // namespace perf

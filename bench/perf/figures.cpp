@@ -1,0 +1,276 @@
+// The four figures the driver runs, each against what its floor costs in the
+// same run.
+#include "box_text.h"
+#include "drive.h"
+#include "floor_dialog.h"
+#include "main_dialog_callback.h"
+#include "main_window.h"
+#include "outside_figures.h"
+#include "perf_driver.h"
+#include "soak_run.h"
+#include "test_files.h"
+#include "trainer_link.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace perf {
+
+namespace {
+
+constexpr DWORD BETWEEN_STARTS_MS = 500;
+constexpr int WARM_UP_STARTS = 1;
+constexpr DWORD IDLE_SETTLE_MS = 2000;
+constexpr double NS_PER_MS = 1e6;
+constexpr double PERCENT = 100.0;
+constexpr char UNBROKEN_TEXT_SWITCH[] = "--fill-unbroken ";
+// Several refresh ticks, so the companion holds the trainer's text.
+constexpr DWORD TICKS_SETTLE_MS = 500;
+constexpr DWORD BETWEEN_PRESSES_MS = 300;
+constexpr int WARM_UP_SHARE = 20;
+constexpr DWORD MIN_WARM_UP_MS = 5000;
+constexpr int MIN_WARM_UP_PRESSES = 10;
+
+double OneStart(const std::string& exe, const std::string& caption) {
+    Running running;
+    const double ms = StartTimed(exe, "", caption, &running);
+    CloseProgram(&running);
+    Sleep(BETWEEN_STARTS_MS);
+    return ms;
+}
+
+// A share of one core in percent, or of the wineserver's; negative when unreadable.
+struct IdleSample {
+    double share = -1.0;
+    double server = -1.0;
+};
+
+double SharePercent(long long startNs, long long endNs, double elapsedMs) {
+    if (startNs < 0 || endNs < 0 || elapsedMs <= 0) {
+        return -1.0;
+    }
+    return static_cast<double>(endNs - startNs) / NS_PER_MS / elapsedMs * PERCENT;
+}
+
+long long ServerCpu(int serverPid) {
+    return serverPid != 0 ? CpuNanoseconds(serverPid) : NOT_REPORTED;
+}
+
+IdleSample MeasureIdle(const std::string& exe, const char* caption, int seconds, int serverPid) {
+    IdleSample sample;
+    Running running;
+    if (StartProgram(exe, "", caption, &running)) {
+        Sleep(IDLE_SETTLE_MS);
+        const long long cpu0 = CpuNanoseconds(running.linuxPid);
+        const long long server0 = ServerCpu(serverPid);
+        const double start = NowMs();
+        Sleep(static_cast<DWORD>(seconds * MS_PER_SECOND));
+        const long long cpu1 = CpuNanoseconds(running.linuxPid);
+        const long long server1 = ServerCpu(serverPid);
+        const double elapsed = NowMs() - start;
+        sample.share = SharePercent(cpu0, cpu1, elapsed);
+        sample.server = SharePercent(server0, server1, elapsed);
+    }
+    CloseProgram(&running);
+    return sample;
+}
+
+void PrintSample(const std::string& name, const IdleSample& sample) {
+    std::printf("SAMPLE %s %.2f wineserver %.2f\n", name.c_str(), sample.share, sample.server);
+}
+
+void PrintMedians(const std::string& name, const std::vector<IdleSample>& samples) {
+    std::vector<double> share;
+    std::vector<double> server;
+    for (const IdleSample& sample : samples) {
+        share.push_back(sample.share);
+        server.push_back(sample.server);
+    }
+    std::printf("RESULT %s %.2f\n", name.c_str(), Median(share));
+    std::printf("RESULT %s_wineserver %.2f\n", name.c_str(), Median(server));
+}
+
+// Runs alternate between the companion and the bare-poller floor.
+bool RunIdleScenario(const DriverOptions& options, const std::string& suffix) {
+    const std::string name = "idle" + suffix + "_percent";
+    const std::string floorName = "idle" + suffix + "_floor_percent";
+    std::vector<IdleSample> product;
+    std::vector<IdleSample> floor;
+    for (int run = 0; run < options.runs; ++run) {
+        product.push_back(MeasureIdle(options.sorvane, MAIN_DIALOG_CAPTION, options.idleSeconds,
+                                      options.serverPid));
+        floor.push_back(MeasureIdle(options.barePoller, BARE_POLLER_CAPTION, options.idleSeconds,
+                                    options.serverPid));
+        if (product.back().share < 0 || floor.back().share < 0) {
+            std::fprintf(stderr, "idle: a program did not start or its /proc was unreadable\n");
+            return false;
+        }
+        PrintSample(name, product.back());
+        PrintSample(floorName, floor.back());
+    }
+    PrintMedians(name, product);
+    PrintMedians(floorName, floor);
+    return true;
+}
+
+// A press on an emptied transmitted box; negative when no answer came.
+double OnePress(HWND window) {
+    drive::SetWindowTextAcross(GetDlgItem(window, ID_TRANSMITTED_TEXT), "");
+    Sleep(BETWEEN_PRESSES_MS);
+    return PressCompareTimed(window);
+}
+
+bool PrepareCompare(HWND window, HWND trainerFrame, const DriverOptions& options,
+                    std::string* text) {
+    *text = ReadTrainerText(trainerFrame);
+    if (text->empty() || !testfiles::WriteBytes(options.textOut, *text)) {
+        std::fprintf(stderr, "compare: no trainer text, or %s not writable\n",
+                     options.textOut.c_str());
+        return false;
+    }
+    drive::SetWindowTextAcross(GetDlgItem(window, ID_TYPED_TEXT), *text);
+    Sleep(TICKS_SETTLE_MS);
+    return OnePress(window) >= 0; // warm-up
+}
+
+void PrintCompareCheck(const char* name, HWND window, const std::string& text) {
+    const std::string status = drive::WindowText(GetDlgItem(window, ID_STATUS_LINE));
+    std::printf("RESULT %s_chars %zu\n", name, text.size());
+    std::printf("RESULT %s_box_chars %zu\n", name,
+                drive::WindowText(GetDlgItem(window, ID_TRANSMITTED_TEXT)).size());
+    std::printf("RESULT %s_nonblank %zu\n", name, NonBlankCount(text));
+    std::printf("RESULT %s_matched %ld\n", name, std::atol(status.c_str()));
+}
+
+// The stand-in's practice copy in its short lines, or as one unbroken paragraph.
+std::string CompareTrainerArguments(const DriverOptions& options) {
+    if (options.unbrokenChars == 0) {
+        return FULL_TEXT_ARGUMENTS;
+    }
+    return UNBROKEN_TEXT_SWITCH + std::to_string(options.unbrokenChars);
+}
+
+// The warm-up is a twentieth of the soak, with a floor.
+SoakPlan PlanFor(const DriverOptions& options) {
+    SoakPlan plan;
+    plan.durationMs = static_cast<DWORD>(options.soakSeconds * MS_PER_SECOND);
+    plan.presses = options.soakPresses;
+    plan.warmUpMs = std::max(MIN_WARM_UP_MS, plan.durationMs / WARM_UP_SHARE);
+    plan.warmUpPresses = std::max(MIN_WARM_UP_PRESSES, plan.presses / WARM_UP_SHARE);
+    return plan;
+}
+
+void PrintSoak(const DriverOptions& options, const SoakPlan& plan, const SoakResult& soak) {
+    std::printf("RESULT soak_text_chars %zu\n", soak.text.size());
+    PrintSnapshot("soak_before", soak.before);
+    PrintSnapshot("soak_after", soak.after);
+    std::printf("RESULT soak_seconds %d\n", options.soakSeconds);
+    std::printf("RESULT soak_ticks %lu\n", plan.durationMs / TIMER_REFRESH_MS);
+    std::printf("RESULT soak_presses %d\n", soak.answered);
+    std::printf("RESULT driver_own_handles %lld\n", HandleCount(GetCurrentProcess()));
+}
+
+} // namespace
+
+// Start-up: from just before process creation to the window being visible, for
+// the companion and for the bare-dialog floor, in alternating runs so that both
+// meet the same state of the machine. A first run of each warms the prefix.
+int StartupFigure(const DriverOptions& options) {
+    std::vector<double> product;
+    std::vector<double> floor;
+    for (int run = -WARM_UP_STARTS; run < options.runs; ++run) {
+        const double productMs = OneStart(options.sorvane, MAIN_DIALOG_CAPTION);
+        const double floorMs = OneStart(options.bareDialog, BARE_DIALOG_CAPTION);
+        if (productMs < 0 || floorMs < 0) {
+            std::fprintf(stderr, "startup: a window did not show\n");
+            return 1;
+        }
+        if (run < 0) {
+            continue;
+        }
+        std::printf("SAMPLE startup_ms %.1f floor %.1f\n", productMs, floorMs);
+        product.push_back(productMs);
+        floor.push_back(floorMs);
+    }
+    std::printf("RESULT startup_ms %.1f\n", Median(product));
+    std::printf("RESULT startup_floor_ms %.1f\n", Median(floor));
+    return 0;
+}
+
+// Idle cost: the CPU time the companion's Linux process uses over a quiet
+// stretch, as a share of one core, next to the bare-poller floor; once with no
+// trainer and once with the stand-in holding 28,000 characters. This bench's
+// wineserver is measured over the same stretch, since every PeekMessageA under
+// Wine is a call to it.
+int IdleFigure(const DriverOptions& options) {
+    if (!RunIdleScenario(options, "_no_trainer")) {
+        return 1;
+    }
+    Running trainer;
+    if (StartTimed(options.standin, FULL_TEXT_ARGUMENTS, TRAINER_CAPTION, &trainer) < 0) {
+        std::fprintf(stderr, "idle: the stand-in trainer did not start\n");
+        CloseProgram(&trainer);
+        return 1;
+    }
+    const bool done = RunIdleScenario(options, "_trainer");
+    CloseProgram(&trainer);
+    return done ? 0 : 1;
+}
+
+// Compare round trip: a click on Compare with 27,999 transmitted characters and
+// a typed text that matches them all, until the status line is set again. The
+// transmitted box is emptied before each press, as the edit-fill floor empties
+// its box, and the text read is left in a file for that floor. The trainer holds
+// practice copy in its short lines, or as one unbroken paragraph when asked.
+int CompareFigure(const DriverOptions& options) {
+    Running trainer;
+    Running sorvane;
+    std::string text;
+    const bool ready = StartTimed(options.standin, CompareTrainerArguments(options),
+                                  TRAINER_CAPTION, &trainer) >= 0 &&
+                       StartTimed(options.sorvane, "", MAIN_DIALOG_CAPTION, &sorvane) >= 0 &&
+                       PrepareCompare(sorvane.window, trainer.window, options, &text);
+    std::vector<double> samples;
+    for (int run = 0; ready && run < options.runs; ++run) {
+        const double ms = OnePress(sorvane.window);
+        std::printf("SAMPLE %s_ms %.1f\n", options.figureName.c_str(), ms);
+        if (ms >= 0) {
+            samples.push_back(ms);
+        }
+    }
+    if (ready) {
+        PrintCompareCheck(options.figureName.c_str(), sorvane.window, text);
+        std::printf("RESULT %s_ms %.1f\n", options.figureName.c_str(), Median(samples));
+    }
+    CloseProgram(&sorvane);
+    CloseProgram(&trainer);
+    return ready && static_cast<int>(samples.size()) == options.runs ? 0 : 1;
+}
+
+// Soak: the companion beside the stand-in holding a short text for a long
+// stretch of refresh ticks, Compare pressed at an even pace throughout (the
+// soak routine the soak test also runs); its resources before and after, and
+// how long it ran.
+int SoakFigure(const DriverOptions& options) {
+    const SoakPlan plan = PlanFor(options);
+    Running trainer;
+    Running sorvane;
+    SoakResult soak;
+    const std::string fill = "--fill " + std::to_string(options.soakChars);
+    const bool soaked =
+        StartTimed(options.standin, fill, TRAINER_CAPTION, &trainer) >= 0 &&
+        StartProgram(options.sorvane, "", MAIN_DIALOG_CAPTION, &sorvane) &&
+        RunSoak({sorvane.window, sorvane.process.handle, sorvane.process.id, sorvane.linuxPid},
+                trainer.window, plan, &soak);
+    if (soaked) {
+        PrintSoak(options, plan, soak);
+    }
+    CloseProgram(&sorvane);
+    CloseProgram(&trainer);
+    return soaked && soak.answered == plan.presses ? 0 : 1;
+}
+
+} // namespace perf
