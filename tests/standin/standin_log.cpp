@@ -16,15 +16,10 @@ constexpr DWORD LONG_PATH_SIZE = 32768;
 constexpr char LINE_END[] = "\r\n";
 constexpr size_t HEX_TEXT_SIZE = 16;
 
-std::string OwnPath() {
+// Reads a path through a Win32 call that fills a buffer and returns the length.
+template <typename ReadPath> std::string LongPath(ReadPath read) {
     std::vector<char> buffer(LONG_PATH_SIZE, '\0');
-    const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), LONG_PATH_SIZE);
-    return std::string(buffer.data(), length < LONG_PATH_SIZE ? length : 0);
-}
-
-std::string CurrentDirectory() {
-    std::vector<char> buffer(LONG_PATH_SIZE, '\0');
-    const DWORD length = GetCurrentDirectoryA(LONG_PATH_SIZE, buffer.data());
+    const DWORD length = read(buffer.data());
     return std::string(buffer.data(), length < LONG_PATH_SIZE ? length : 0);
 }
 
@@ -37,12 +32,15 @@ std::string ErrorModeText() {
 } // namespace
 
 void AppendStartLog() {
-    const std::string exePath = OwnPath();
+    const std::string exePath =
+        LongPath([](char* buffer) { return GetModuleFileNameA(nullptr, buffer, LONG_PATH_SIZE); });
     if (exePath.empty()) {
         return;
     }
     std::ofstream log(std::filesystem::path(exePath).replace_extension(STANDIN_LOG_EXTENSION),
                       std::ios::binary | std::ios::app);
-    log << STANDIN_LOG_DIRECTORY_KEY << CurrentDirectory() << LINE_END << STANDIN_LOG_PATH_KEY
-        << exePath << LINE_END << STANDIN_LOG_ERROR_MODE_KEY << ErrorModeText() << LINE_END;
+    log << STANDIN_LOG_DIRECTORY_KEY
+        << LongPath([](char* buffer) { return GetCurrentDirectoryA(LONG_PATH_SIZE, buffer); })
+        << LINE_END << STANDIN_LOG_PATH_KEY << exePath << LINE_END << STANDIN_LOG_ERROR_MODE_KEY
+        << ErrorModeText() << LINE_END;
 }

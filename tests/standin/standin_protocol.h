@@ -1,23 +1,7 @@
 // How tests talk to the stand-in trainer: the facts it shares with the real
 // trainer, the private messages it answers beyond them, and its switches.
 //
-// Switches (each value is the next argument):
-//   --text TEXT            initial text of the text window
-//   --text-file PATH       initial text read byte for byte from a file
-//   --fill N               initial text: N characters of practice copy
-//   --fill-unbroken N      the same without line breaks: one paragraph
-//   --second-text TEXT     text of the second text window (with --two-children)
-//   --pace-ms N            one character of practice copy every N ms while sending
-//   --two-children         two direct children of class TRichEditRx
-//   --nested-child         the TRichEditRx window inside a panel, not a direct child
-//   --prefix-class         the text window's class is "TRichEditRxEx" instead
-//   --case-class           the text window's class is "trichEditRx" instead
-//   --caption TEXT         main window caption instead of the trainer's
-//   --delay-ms N           sleeps N ms before answering each message from outside
-//                          (1034, 1044, WM_GETTEXT, WM_GETTEXTLENGTH, the queries)
-//   --exit-after-ms N      closes itself after N ms
-//   --replace-every-ms N   replaces its text with fresh practice copy of a random
-//                          length (0 to 30,000 characters) every N ms
+// The switches are listed in the tables of standin_options.cpp.
 // Without --exit-after-ms the time limit comes from STANDIN_ENV_LIMIT_MS when set.
 // Started with no switches at all (as the companion's Run button starts it), it
 // appends its current directory and its own path to "<its name>.log" beside itself.
