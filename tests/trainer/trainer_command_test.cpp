@@ -12,43 +12,42 @@ constexpr char STATIC_CLASS[] = "Static";
 constexpr char BUTTON_CLASS[] = "Button";
 constexpr int CALLS_MADE = 2;
 
-// What can be seen of a message box from inside its own process.
-struct BoxFacts {
+// What a message box shows in its child windows, seen from inside its process.
+struct BoxContent {
     std::string text;
     std::vector<int> buttonIds;
     bool stopIcon = false;
-    bool topmost = false;
-    HWND owner = nullptr;
 };
 
 BOOL CALLBACK CollectBoxChild(HWND child, LPARAM lParam) {
-    auto* facts = reinterpret_cast<BoxFacts*>(lParam);
+    auto* content = reinterpret_cast<BoxContent*>(lParam);
     const std::string className = drive::ClassName(child);
+    const bool isIcon = (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
     if (className == BUTTON_CLASS && IsWindowVisible(child)) {
-        facts->buttonIds.push_back(GetDlgCtrlID(child));
-    } else if (className == STATIC_CLASS) {
-        const LONG style = GetWindowLongA(child, GWL_STYLE);
-        if ((style & SS_TYPEMASK) == SS_ICON) {
-            // The box and this test share a process, so the shared system icon
-            // has the same handle on both sides.
-            const HICON icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
-            facts->stopIcon = facts->stopIcon || icon == LoadIconA(nullptr, IDI_HAND);
-        } else if (!drive::WindowText(child).empty()) {
-            facts->text = drive::WindowText(child);
-        }
+        content->buttonIds.push_back(GetDlgCtrlID(child));
+    } else if (className == STATIC_CLASS && isIcon) {
+        // The box and this test share a process, so the shared system icon
+        // has the same handle on both sides.
+        const HICON icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+        content->stopIcon = content->stopIcon || icon == LoadIconA(nullptr, IDI_HAND);
+    } else if (className == STATIC_CLASS && !drive::WindowText(child).empty()) {
+        content->text = drive::WindowText(child);
     }
     return TRUE;
 }
 
-BoxFacts LookAtBox(HWND box) {
-    BoxFacts facts;
-    EnumChildWindows(box, CollectBoxChild, reinterpret_cast<LPARAM>(&facts));
-    facts.topmost = (GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    facts.owner = GetWindow(box, GW_OWNER);
-    return facts;
-}
-
 const standin::MessageCounts NOTHING_SENT{0, 0};
+
+struct CommandStep {
+    const char* word;
+    standin::MessageCounts countsAfter;
+    bool sendingAfter;
+};
+
+const CommandStep START_THEN_STOP[] = {
+    {"Start", {1, 0}, true},
+    {"Stop", {1, 1}, false},
+};
 
 using TrainerCommand = TrainerLinkTest;
 
@@ -57,12 +56,11 @@ using TrainerCommand = TrainerLinkTest;
 TEST_F(TrainerCommand, StartAndStopArriveExactlyOnceEach) {
     standin::Standin trainer = StartTrainer("");
     ASSERT_NE(trainer.frame, nullptr);
-    ASSERT_TRUE(SendWithin("Start"));
-    EXPECT_EQ(standin::QueryCounts(trainer.frame), (standin::MessageCounts{1, 0}));
-    EXPECT_TRUE(standin::QuerySending(trainer.frame));
-    ASSERT_TRUE(SendWithin("Stop"));
-    EXPECT_EQ(standin::QueryCounts(trainer.frame), (standin::MessageCounts{1, 1}));
-    EXPECT_FALSE(standin::QuerySending(trainer.frame));
+    for (const CommandStep& step : START_THEN_STOP) {
+        ASSERT_TRUE(SendWithin(step.word));
+        EXPECT_EQ(standin::QueryCounts(trainer.frame), step.countsAfter);
+        EXPECT_EQ(standin::QuerySending(trainer.frame), step.sendingAfter);
+    }
     EXPECT_EQ(drive::CountMessageBoxes(GetCurrentProcessId()), 0);
 }
 
@@ -71,11 +69,11 @@ TEST_F(TrainerCommand, StartAndStopArriveExactlyOnceEach) {
 TEST_F(TrainerCommand, ACommandReturnsOnlyOnceTheTrainerHandledIt) {
     standin::Standin trainer = StartTrainer("--delay-ms " + std::to_string(SLOW_REPLY_MS));
     ASSERT_NE(trainer.frame, nullptr);
-    ASSERT_EQ(standin::PublishedCounts(trainer.frame).starts, 0);
-    ASSERT_TRUE(SendWithin("Start"));
-    EXPECT_EQ(standin::PublishedCounts(trainer.frame).starts, 1);
-    ASSERT_TRUE(SendWithin("Stop"));
-    EXPECT_EQ(standin::PublishedCounts(trainer.frame).stops, 1);
+    ASSERT_EQ(standin::PublishedCounts(trainer.frame), NOTHING_SENT);
+    for (const CommandStep& step : START_THEN_STOP) {
+        ASSERT_TRUE(SendWithin(step.word));
+        EXPECT_EQ(standin::PublishedCounts(trainer.frame), step.countsAfter);
+    }
 }
 
 // The words are compared byte for byte; anything else sends nothing.
@@ -106,12 +104,13 @@ TEST_F(TrainerCommand, WithoutTheTrainerEachCallShowsTheNotRunningBoxAndSendsNot
         drive::PumpFor(BOX_LOOK_MS);
         EXPECT_EQ(drive::CountMessageBoxes(GetCurrentProcessId(), BOX_CAPTION), 1);
         EXPECT_EQ(drive::ClassName(box), drive::MESSAGE_BOX_CLASS);
-        const BoxFacts facts = LookAtBox(box);
-        EXPECT_EQ(facts.text, BOX_TEXT);
-        EXPECT_EQ(facts.buttonIds, std::vector<int>{IDOK});
-        EXPECT_TRUE(facts.stopIcon);
-        EXPECT_TRUE(facts.topmost);
-        EXPECT_EQ(facts.owner, nullptr);
+        BoxContent content;
+        EnumChildWindows(box, CollectBoxChild, reinterpret_cast<LPARAM>(&content));
+        EXPECT_EQ(content.text, BOX_TEXT);
+        EXPECT_EQ(content.buttonIds, std::vector<int>{IDOK});
+        EXPECT_TRUE(content.stopIcon);
+        EXPECT_NE(GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+        EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr);
         ASSERT_TRUE(drive::DismissMessageBox(box));
     }
     EXPECT_EQ(WaitForSingleObject(caller, LINK_CALL_TIMEOUT_MS), WAIT_OBJECT_0);
