@@ -203,7 +203,6 @@ TEST_F(TrainerLaunch, TwoLaunchesInARowStartTwoProcesses) {
     ASSERT_NE(first, 0u);
     ASSERT_NE(second, 0u);
     EXPECT_NE(first, second);
-    // A window of each shows both are running.
     for (DWORD launched : {first, second}) {
         EXPECT_NE(drive::WaitTopWindow(launched, TRAINER_CAPTION), nullptr);
     }
