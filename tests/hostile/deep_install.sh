@@ -9,7 +9,7 @@
 set -eu
 # shellcheck source-path=SCRIPTDIR source=../support/deep_folder.sh
 . "$(dirname "$0")/../support/deep_folder.sh"
-wine_run=$1 bench=$2 sorvane=$3 trainer=$4 decoy=$5 driver=$6 work=$7
+wine_run=$1 desktop=$2 sorvane=$3 trainer=$4 decoy=$5 driver=$6 work=$7
 exit_wait_seconds=20
 driver_grace_seconds=10
 
@@ -23,10 +23,10 @@ cp "$decoy" "$parent/Sor.exe"
 
 # A trainer that Run starts ends itself within this time.
 export STANDIN_TRAINER_LIMIT_MS=60000
-"$wine_run" "$bench" "$folder/Sorvane.exe" </dev/null &
+"$wine_run" "$desktop" "$folder/Sorvane.exe" </dev/null &
 sorvane_pid=$!
 
-"$wine_run" "$bench" "$driver" "$(windows_path "$folder")" "$(windows_path "$parent")" \
+"$wine_run" "$desktop" "$driver" "$(windows_path "$folder")" "$(windows_path "$parent")" \
   </dev/null &
 driver_pid=$!
 # A Sorvane that could not start (or died) ends before the driver finds it.

@@ -1,4 +1,4 @@
-// What the hostile-input cases share beyond the trainer bench: texts as the
+// What the hostile-input cases share beyond the trainer session: texts as the
 // boxes show them, practice copy of a given length, the stand-in's whole text.
 #pragma once
 

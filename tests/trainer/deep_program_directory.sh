@@ -8,7 +8,7 @@
 set -eu
 # shellcheck source-path=SCRIPTDIR source=../support/deep_folder.sh
 . "$(dirname "$0")/../support/deep_folder.sh"
-wine_run=$1 bench=$2 probe=$3 work=$4
+wine_run=$1 desktop=$2 probe=$3 work=$4
 
 deep=$(make_deep_folder "$work" a b c d e)
 require_deeper_than_max_path "$deep"
@@ -16,7 +16,7 @@ cp "$probe" "$deep/launch_probe.exe"
 expected=$(windows_path "$deep/")
 
 rm -f probe-output.txt
-"$wine_run" "$bench" "$deep/launch_probe.exe" 'probe-output.txt' 0 </dev/null || true
+"$wine_run" "$desktop" "$deep/launch_probe.exe" 'probe-output.txt' 0 </dev/null || true
 # The probe writes its output into Wine's current directory: this one. Its
 # first line is the directory.
 actual=$(head -n 1 probe-output.txt)
