@@ -1,0 +1,24 @@
+# The program's folders depend one way, app -> ui -> {compare, trainer}: a target
+# of a lower folder that links one of a higher folder's is a configure error.
+function(sorvane_check_layer folder)
+  get_property(targets DIRECTORY ${folder} PROPERTY BUILDSYSTEM_TARGETS)
+  foreach(target IN LISTS targets)
+    get_target_property(links ${target} LINK_LIBRARIES)
+    foreach(link IN LISTS links)
+      if(TARGET ${link})
+        get_target_property(home ${link} SOURCE_DIR)
+        cmake_path(GET home FILENAME home)
+        if(home IN_LIST ARGN)
+          message(FATAL_ERROR "${folder}/ target ${target} links ${link} of ${home}/: "
+            "the folders depend one way, app -> ui -> {compare, trainer}")
+        endif()
+      endif()
+    endforeach()
+  endforeach()
+endfunction()
+
+sorvane_check_layer(compare ui app)
+if(WIN32)
+  sorvane_check_layer(trainer ui app)
+  sorvane_check_layer(ui app)
+endif()
