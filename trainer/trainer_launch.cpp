@@ -103,8 +103,8 @@ DWORD LaunchTrainerBeside() {
 } // namespace
 
 DWORD LaunchTrainer() {
-    // Without memory for the paths nothing is started, and nothing unwinds into
-    // the window system that called the Run button's handler.
+    // Without memory for the paths nothing is started, which is the silent
+    // failure the caller expects.
     try {
         return LaunchTrainerBeside();
     } catch (const std::bad_alloc&) {

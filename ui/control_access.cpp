@@ -13,8 +13,12 @@ LRESULT ControlSend(HWND dialog, int id, UINT message, WPARAM wParam, LPARAM lPa
     return SendMessageA(GetDlgItem(dialog, id), message, wParam, lParam);
 }
 
+void ControlSetText(HWND dialog, int id, const char* text) {
+    SetWindowTextA(GetDlgItem(dialog, id), text);
+}
+
 void ControlSetText(HWND dialog, int id, const std::string& text) {
-    SetWindowTextA(GetDlgItem(dialog, id), text.c_str());
+    ControlSetText(dialog, id, text.c_str());
 }
 
 std::string ControlGetText(HWND dialog, int id) {
@@ -23,8 +27,7 @@ std::string ControlGetText(HWND dialog, int id) {
     if (length <= 0) {
         return {};
     }
-    // Without memory for the text, the box reads as empty: its caller runs inside
-    // the window system's callbacks, where nothing may unwind.
+    // Without memory for the text, the box reads as empty, as any text does.
     try {
         std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
         const int copied = GetWindowTextA(control, buffer.data(), static_cast<int>(buffer.size()));

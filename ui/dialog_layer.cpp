@@ -71,10 +71,12 @@ bool IsDefaultPushButton(ControlKind kind, DWORD style) {
 }
 
 void GreetHandler(HWND dialog, DialogCallback handler, int showCommand) {
-    handler(dialog, WM_INITDIALOG, reinterpret_cast<WPARAM>(dialog), NO_INIT_PARAM);
+    CallDialogHandler(handler, dialog, WM_INITDIALOG, reinterpret_cast<WPARAM>(dialog),
+                      NO_INIT_PARAM);
     RECT client{};
     GetClientRect(dialog, &client);
-    handler(dialog, WM_SIZE, SizeKindFor(showCommand), MAKELPARAM(client.right, client.bottom));
+    CallDialogHandler(handler, dialog, WM_SIZE, SizeKindFor(showCommand),
+                      MAKELPARAM(client.right, client.bottom));
 }
 
 // IsDialogMessageA gives the dialog its keyboard interface: Tab order,

@@ -36,6 +36,8 @@ void DialogEnd(HWND dialog, int32_t endValue);
 
 LRESULT DialogSend(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT ControlSend(HWND dialog, int id, UINT message, WPARAM wParam, LPARAM lParam);
+// Setting a text allocates nothing, so it works when memory has run out.
+void ControlSetText(HWND dialog, int id, const char* text);
 void ControlSetText(HWND dialog, int id, const std::string& text);
 
 // The control's whole text, byte for byte; empty for no text, no control or no

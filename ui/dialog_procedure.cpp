@@ -3,6 +3,8 @@
 #include "dialog_layer.h"
 #include "dialog_records.h"
 
+#include <new>
+
 namespace {
 
 constexpr int32_t CLOSE_BOX_END_VALUE = 0;
@@ -12,7 +14,7 @@ INT_PTR CallHandler(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!DialogRecordFind(dialog, &record) || record.handler == nullptr) {
         return 0;
     }
-    return record.handler(dialog, message, wParam, lParam);
+    return CallDialogHandler(record.handler, dialog, message, wParam, lParam);
 }
 
 // A handled message's result also becomes DWLP_MSGRESULT, unless the handler
@@ -49,6 +51,19 @@ INT_PTR DefaultHandling(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 } // namespace
+
+// A handler that ran out of memory counts as having left the message alone (0),
+// so the layer's defaults still apply: the close box still closes the window.
+// Unwinding further would cross the system's own frames, which the i686 build's
+// unwind tables cannot do: the process would end there.
+INT_PTR CallDialogHandler(DialogCallback handler, HWND dialog, UINT message, WPARAM wParam,
+                          LPARAM lParam) {
+    try {
+        return handler(dialog, message, wParam, lParam);
+    } catch (const std::bad_alloc&) {
+        return 0;
+    }
+}
 
 // The record is looked up before the handler runs and again by whatever needs it
 // afterwards, never carried across the call: the handler may run a nested message
