@@ -2,9 +2,18 @@
 # target, and on Windows targets the Wine desktop fixture every test runs inside.
 include(GoogleTest)
 
+# Where the third-party sources are (GOOGLETEST_SOURCE, BENCHMARK_SOURCE), from
+# the file tools/setup reads too.
+file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/third-party.env third_party_lines REGEX "^[A-Z_]+=")
+foreach(line IN LISTS third_party_lines)
+  string(REGEX MATCH "^([A-Z_]+)=(.*)$" _ "${line}")
+  string(CONFIGURE "${CMAKE_MATCH_2}" value)
+  set(${CMAKE_MATCH_1} "${value}")
+endforeach()
+
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+add_subdirectory(${GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
 
 if(WIN32)
   # One Xvfb, one private prefix and one persistent wineserver per ctest run,
