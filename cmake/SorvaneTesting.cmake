@@ -29,10 +29,15 @@ endif()
 # Windows GoogleTest program run under Wine, one CTest test per test case. Cases
 # are listed from the sources at configure time: discovering them by running the
 # program would need Wine before the Wine desktop is up.
-#   WINDOWS: the program opens windows or starts processes found by caption, so
-#            it must not overlap with any other such test.
+#   WINDOWS:          the program opens windows or starts processes found by
+#                     caption, so it must not overlap with any other such test.
+#   SORVANE:          the cases start Sorvane.exe, named in SORVANE_EXE.
+#   STANDIN_LIMIT_MS: the cases start the stand-in trainer, named in
+#                     STANDIN_TRAINER_EXE, which ends itself after this long.
+#   ENVIRONMENT:      further NAME=value settings of the cases' own.
 function(sorvane_add_wine_gtest target)
-  cmake_parse_arguments(ARG "WINDOWS" "TIMEOUT" "SOURCES;LIBRARIES" ${ARGN})
+  cmake_parse_arguments(ARG "WINDOWS;SORVANE" "TIMEOUT;STANDIN_LIMIT_MS"
+    "SOURCES;LIBRARIES;ENVIRONMENT" ${ARGN})
   if(NOT ARG_TIMEOUT)
     set(ARG_TIMEOUT 120)
   endif()
@@ -43,6 +48,19 @@ function(sorvane_add_wine_gtest target)
     FIXTURES_REQUIRED "wineserver;winedesktop" TIMEOUT ${ARG_TIMEOUT})
   if(ARG_WINDOWS)
     set_tests_properties(${cases} PROPERTIES RESOURCE_LOCK desktop)
+  endif()
+  set(environment ${ARG_ENVIRONMENT})
+  if(ARG_SORVANE)
+    add_dependencies(${target} Sorvane)
+    list(APPEND environment "SORVANE_EXE=$<TARGET_FILE:Sorvane>")
+  endif()
+  if(ARG_STANDIN_LIMIT_MS)
+    add_dependencies(${target} standin_trainer)
+    list(APPEND environment "STANDIN_TRAINER_EXE=$<TARGET_FILE:standin_trainer>"
+      "STANDIN_TRAINER_LIMIT_MS=${ARG_STANDIN_LIMIT_MS}")
+  endif()
+  if(environment)
+    set_tests_properties(${cases} PROPERTIES ENVIRONMENT "${environment}")
   endif()
   set(${target}_TESTS ${cases} PARENT_SCOPE)
 endfunction()
