@@ -2,9 +2,18 @@
 # target, and on Windows targets the Wine desktop fixture every test runs inside.
 include(GoogleTest)
 
+# Where the third-party sources are (GOOGLETEST_SOURCE, BENCHMARK_SOURCE), from
+# the file tools/setup reads too.
+file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/third-party.env third_party_lines REGEX "^[A-Z_]+=")
+foreach(line IN LISTS third_party_lines)
+  string(REGEX MATCH "^([A-Z_]+)=(.*)$" _ "${line}")
+  string(CONFIGURE "${CMAKE_MATCH_2}" value)
+  set(${CMAKE_MATCH_1} "${value}")
+endforeach()
+
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+add_subdirectory(${GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
 
 if(WIN32)
   # One Xvfb, one private prefix and one persistent wineserver per ctest run,
@@ -20,10 +29,15 @@ endif()
 # Windows GoogleTest program run under Wine, one CTest test per test case. Cases
 # are listed from the sources at configure time: discovering them by running the
 # program would need Wine before the Wine desktop is up.
-#   WINDOWS: the program opens windows or starts processes found by caption, so
-#            it must not overlap with any other such test.
+#   WINDOWS:          the program opens windows or starts processes found by
+#                     caption, so it must not overlap with any other such test.
+#   SORVANE:          the cases start Sorvane.exe, named in SORVANE_EXE.
+#   STANDIN_LIMIT_MS: the cases start the stand-in trainer, named in
+#                     STANDIN_TRAINER_EXE, which ends itself after this long.
+#   ENVIRONMENT:      further NAME=value settings of the cases' own.
 function(sorvane_add_wine_gtest target)
-  cmake_parse_arguments(ARG "WINDOWS" "TIMEOUT" "SOURCES;LIBRARIES" ${ARGN})
+  cmake_parse_arguments(ARG "WINDOWS;SORVANE" "TIMEOUT;STANDIN_LIMIT_MS"
+    "SOURCES;LIBRARIES;ENVIRONMENT" ${ARGN})
   if(NOT ARG_TIMEOUT)
     set(ARG_TIMEOUT 120)
   endif()
@@ -34,6 +48,19 @@ function(sorvane_add_wine_gtest target)
     FIXTURES_REQUIRED "wineserver;winedesktop" TIMEOUT ${ARG_TIMEOUT})
   if(ARG_WINDOWS)
     set_tests_properties(${cases} PROPERTIES RESOURCE_LOCK desktop)
+  endif()
+  set(environment ${ARG_ENVIRONMENT})
+  if(ARG_SORVANE)
+    add_dependencies(${target} Sorvane)
+    list(APPEND environment "SORVANE_EXE=$<TARGET_FILE:Sorvane>")
+  endif()
+  if(ARG_STANDIN_LIMIT_MS)
+    add_dependencies(${target} standin_trainer)
+    list(APPEND environment "STANDIN_TRAINER_EXE=$<TARGET_FILE:standin_trainer>"
+      "STANDIN_TRAINER_LIMIT_MS=${ARG_STANDIN_LIMIT_MS}")
+  endif()
+  if(environment)
+    set_tests_properties(${cases} PROPERTIES ENVIRONMENT "${environment}")
   endif()
   set(${target}_TESTS ${cases} PARENT_SCOPE)
 endfunction()

@@ -11,7 +11,7 @@ WINE64_LOADER=/usr/lib/wine/wine64
 
 # Succeeds when 32-bit programs run here. Otherwise prints why and fails. The
 # answer comes from starting Wine's 32-bit loader, never from names or versions.
-no_32bit_reason() {
+can_run_32bit() {
   if [ "${SORVANE_NO_32BIT:-0}" = 1 ]; then
     echo "SORVANE_NO_32BIT=1 is set"
     return 1
@@ -27,9 +27,16 @@ no_32bit_reason() {
   fi
 }
 
-# The build a script runs when it may choose: win32 where it can run, else win64.
+# The build a script runs when it may choose: win32 where it can run, else win64,
+# saying why on stderr.
 runnable_preset() {
-  if no_32bit_reason >/dev/null; then echo win32; else echo win64; fi
+  local reason
+  if reason=$(can_run_32bit); then
+    echo win32
+  else
+    echo "This machine cannot run 32-bit programs ($reason): using the win64 build" >&2
+    echo win64
+  fi
 }
 
 # The loader that runs programs of a win32 or win64 build.

@@ -33,6 +33,7 @@ constexpr DWORD BETWEEN_PRESSES_MS = 300;
 constexpr int WARM_UP_SHARE = 20;
 constexpr DWORD MIN_WARM_UP_MS = 5000;
 constexpr int MIN_WARM_UP_PRESSES = 10;
+constexpr char WINESERVER_NAME[] = "wineserver";
 
 double OneStart(const std::string& exe, const std::string& caption) {
     Running running;
@@ -57,6 +58,12 @@ double SharePercent(long long startNs, long long endNs, double elapsedMs) {
 
 long long ServerCpu(int serverPid) {
     return serverPid != 0 ? CpuNanoseconds(serverPid) : NOT_REPORTED;
+}
+
+// This desktop's wineserver; 0 unless exactly one runs with our prefix.
+int ServerPid() {
+    const std::vector<int> pids = LinuxPidsRunning(WINESERVER_NAME);
+    return pids.size() == 1 ? pids.front() : 0;
 }
 
 IdleSample MeasureIdle(const std::string& exe, const char* caption, int seconds, int serverPid) {
@@ -94,16 +101,16 @@ void PrintMedians(const std::string& name, const std::vector<IdleSample>& sample
 }
 
 // Runs alternate between the companion and the bare-poller floor.
-bool RunIdleScenario(const DriverOptions& options, const std::string& suffix) {
+bool RunIdleScenario(const DriverOptions& options, const std::string& suffix, int serverPid) {
     const std::string name = "idle" + suffix + "_percent";
     const std::string floorName = "idle" + suffix + "_floor_percent";
     std::vector<IdleSample> product;
     std::vector<IdleSample> floor;
     for (int run = 0; run < options.runs; ++run) {
-        product.push_back(MeasureIdle(options.sorvane, MAIN_DIALOG_CAPTION, options.idleSeconds,
-                                      options.serverPid));
-        floor.push_back(MeasureIdle(options.barePoller, BARE_POLLER_CAPTION, options.idleSeconds,
-                                    options.serverPid));
+        product.push_back(
+            MeasureIdle(options.sorvane, MAIN_DIALOG_CAPTION, options.idleSeconds, serverPid));
+        floor.push_back(
+            MeasureIdle(options.barePoller, BARE_POLLER_CAPTION, options.idleSeconds, serverPid));
         if (product.back().share < 0 || floor.back().share < 0) {
             std::fprintf(stderr, "idle: a program did not start or its /proc was unreadable\n");
             return false;
@@ -206,7 +213,8 @@ int StartupFigure(const DriverOptions& options) {
 // wineserver is measured over the same stretch, since every PeekMessageA under
 // Wine is a call to it.
 int IdleFigure(const DriverOptions& options) {
-    if (!RunIdleScenario(options, "_no_trainer")) {
+    const int serverPid = ServerPid();
+    if (!RunIdleScenario(options, "_no_trainer", serverPid)) {
         return 1;
     }
     Running trainer;
@@ -215,7 +223,7 @@ int IdleFigure(const DriverOptions& options) {
         CloseProgram(&trainer);
         return 1;
     }
-    const bool done = RunIdleScenario(options, "_trainer");
+    const bool done = RunIdleScenario(options, "_trainer", serverPid);
     CloseProgram(&trainer);
     return done ? 0 : 1;
 }

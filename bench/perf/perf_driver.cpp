@@ -3,7 +3,7 @@
 // Usage: perf_driver startup|idle|compare|soak [--option value]...
 //   --sorvane PATH --standin PATH --bare-dialog PATH --bare-poller PATH
 //   --text-out PATH --name FIGURE_NAME --unbroken-chars N --runs N --idle-seconds N
-//   --soak-seconds N --soak-presses N --soak-chars N --server-pid LINUX_PID
+//   --soak-seconds N --soak-presses N --soak-chars N
 #include "drive.h"
 #include "perf_driver.h"
 
@@ -39,7 +39,6 @@ bool SetOption(perf::DriverOptions* options, const std::string& key, const char*
         {"--soak-presses", &options->soakPresses},
         {"--soak-chars", &options->soakChars},
         {"--unbroken-chars", &options->unbrokenChars},
-        {"--server-pid", &options->serverPid},
     };
     if (key == "--name") {
         options->figureName = value;

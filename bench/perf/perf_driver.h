@@ -27,7 +27,6 @@ struct DriverOptions {
     int soakPresses = 1000;
     int soakChars = 1000;
     int unbrokenChars = 0; // when set, the compare trainer holds one paragraph this long
-    int serverPid = 0;     // Linux pid of this bench's wineserver, when known
 };
 
 int StartupFigure(const DriverOptions& options);
