@@ -1,5 +1,6 @@
 // DialogShowModal, DialogEnd and the layer's dialog procedure: the greeting, the
 // callback contract and the ways a run ends.
+#include "dialog_records.h"
 #include "modal_harness.h"
 
 #include <gtest/gtest.h>
@@ -99,7 +100,8 @@ TEST(ModalRun, WindowIsShownAndActiveForTheLoopButTheHandlerNeverSeesActivate) {
     EXPECT_EQ(CountMessages(run, WM_ACTIVATE), 0);
 }
 
-// DialogEnd stores its end value, the close box 0; either destroys the window.
+// DialogEnd stores its end value, the close box 0; either destroys the window
+// and drops the records of the dialog and its controls.
 TEST(ModalRun, DialogEndOrTheCloseBoxEndsTheRunAndDestroysTheWindow) {
     const std::pair<ModalStep, int32_t> ways[] = {
         {EndNow, END_VALUE},
@@ -108,7 +110,14 @@ TEST(ModalRun, DialogEndOrTheCloseBoxEndsTheRunAndDestroysTheWindow) {
     for (const auto& [step, endValue] : ways) {
         SCOPED_TRACE(endValue);
         HWND dialog = NewTestDialog();
+        HWND label = ControlAdd(dialog, LABEL_ID, "x", 1, 1, 20, 8, 0, 0, ControlKind::Label);
+        DialogRecord dialogRecord;
+        ControlRecord labelRecord;
+        ASSERT_TRUE(DialogRecordFind(dialog, &dialogRecord));
+        ASSERT_TRUE(ControlRecordFind(label, &labelRecord));
         const ModalRun run = RunModal(dialog, step, nullptr, UNTOUCHED);
+        EXPECT_FALSE(DialogRecordFind(dialog, &dialogRecord));
+        EXPECT_FALSE(ControlRecordFind(label, &labelRecord));
         EXPECT_FALSE(run.timedOut);
         EXPECT_EQ(run.endValue, endValue);
         EXPECT_FALSE(IsWindow(dialog));

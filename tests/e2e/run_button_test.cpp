@@ -15,6 +15,11 @@ constexpr DWORD NO_LAUNCH_WAIT_MS = 2000;
 constexpr char MARKER_STATUS[] = "UNCHANGED";
 // Longer than another period of a clearing timer that was left running.
 constexpr DWORD RESULT_KEPT_MS = 3000;
+// The refresh reads the trainer every 50 ms: about 20 reads a second, bounded
+// loosely enough for a busy machine yet apart from a 100 ms refresh.
+constexpr long READS_PER_SECOND_MIN = 14;
+constexpr long READS_PER_SECOND_MAX = 30;
+constexpr long MS_PER_SECOND = 1000;
 
 // Milliseconds from `since` until the status line first reads empty, or
 // CLEAR_LATEST_MS + 1 when it does not within that bound.
@@ -45,12 +50,22 @@ TEST_F(RunButton, RunWithTheTrainerRunningShowsTheNoticeForTwoSeconds) {
     EXPECT_GE(cleared, CLEAR_EARLIEST_MS);
     EXPECT_LE(cleared, CLEAR_LATEST_MS);
 
-    // The clearing happens once: a Compare result shown after it stays.
+    // The clearing happens once: a Compare result shown after it stays. Meanwhile
+    // only the refresh reads the trainer's text.
     SendClick(ID_COMPARE);
     const std::string result = Text(ID_STATUS_LINE);
     ASSERT_FALSE(result.empty());
+    const long readsBefore = standin::QueryTextReads(trainer.frame);
+    const DWORD keptSince = GetTickCount();
     drive::PumpFor(RESULT_KEPT_MS);
+    const long reads = standin::QueryTextReads(trainer.frame) - readsBefore;
+    const long elapsedMs = static_cast<long>(GetTickCount() - keptSince);
     EXPECT_EQ(Text(ID_STATUS_LINE), result);
+    ASSERT_GE(readsBefore, 0);
+    EXPECT_GE(reads * MS_PER_SECOND, READS_PER_SECOND_MIN * elapsedMs)
+        << reads << " reads in " << elapsedMs << " ms";
+    EXPECT_LE(reads * MS_PER_SECOND, READS_PER_SECOND_MAX * elapsedMs)
+        << reads << " reads in " << elapsedMs << " ms";
 }
 
 TEST_F(RunButton, ASecondRunMovesTheClearingAndACompareResultIsClearedByTheSameTick) {

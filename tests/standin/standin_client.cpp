@@ -65,6 +65,11 @@ bool QuerySending(HWND frame) {
     return Ask(frame, STANDIN_MSG_QUERY_SENDING, 0, &result) && result == 1;
 }
 
+long QueryTextReads(HWND frame) {
+    DWORD_PTR result = 0;
+    return Ask(frame, STANDIN_MSG_QUERY_TEXT_READS, 0, &result) ? static_cast<long>(result) : -1;
+}
+
 bool SetStandinText(HWND frame, const std::string& bytes) {
     COPYDATASTRUCT data{};
     data.dwData = STANDIN_COPYDATA_SET_TEXT;

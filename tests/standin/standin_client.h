@@ -42,6 +42,8 @@ MessageCounts QueryCounts(HWND frame);
 bool QuerySending(HWND frame);
 // The counts as last published by the frame, read without sending it a message.
 MessageCounts PublishedCounts(HWND frame);
+// WM_GETTEXT messages its text windows have answered; -1 when the frame does not answer.
+long QueryTextReads(HWND frame);
 
 // Replaces the text of every text window with these bytes (NUL included).
 bool SetStandinText(HWND frame, const std::string& bytes);

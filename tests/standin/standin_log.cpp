@@ -43,4 +43,9 @@ void AppendStartLog() {
         << LongPath([](char* buffer) { return GetCurrentDirectoryA(LONG_PATH_SIZE, buffer); })
         << LINE_END << STANDIN_LOG_PATH_KEY << exePath << LINE_END << STANDIN_LOG_ERROR_MODE_KEY
         << ErrorModeText() << LINE_END;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    GetStartupInfoA(&startup);
+    log << STANDIN_LOG_USES_SHOW_KEY << ((startup.dwFlags & STARTF_USESHOWWINDOW) != 0 ? 1 : 0)
+        << LINE_END << STANDIN_LOG_SHOW_COMMAND_KEY << startup.wShowWindow << LINE_END;
 }

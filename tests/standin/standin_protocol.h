@@ -28,6 +28,9 @@ constexpr UINT STANDIN_MSG_QUERY_COUNTS = WM_APP + 1;
 // they can tell a handled message from one still waiting in the queue.
 // Sent to the main window: returns 1 while sending, 0 otherwise.
 constexpr UINT STANDIN_MSG_QUERY_SENDING = WM_APP + 2;
+// Sent to the main window: returns how many WM_GETTEXT messages its text windows
+// have answered since it started.
+constexpr UINT STANDIN_MSG_QUERY_TEXT_READS = WM_APP + 3;
 
 // WM_COPYDATA to the main window with this dwData replaces the text of every text
 // window with the bytes given (NUL included); returns TRUE.
@@ -39,6 +42,10 @@ constexpr char STANDIN_LOG_EXTENSION[] = ".log";
 constexpr char STANDIN_LOG_DIRECTORY_KEY[] = "current directory=";
 constexpr char STANDIN_LOG_PATH_KEY[] = "executable=";
 constexpr char STANDIN_LOG_ERROR_MODE_KEY[] = "error mode=";
+// From the start-up information: 1 when STARTF_USESHOWWINDOW was given, else 0,
+// and wShowWindow, both in decimal.
+constexpr char STANDIN_LOG_USES_SHOW_KEY[] = "uses show window=";
+constexpr char STANDIN_LOG_SHOW_COMMAND_KEY[] = "show command=";
 
 // The stand-in placed beside a program under the trainer's file name, and the
 // start log it then writes.

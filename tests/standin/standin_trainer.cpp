@@ -131,6 +131,7 @@ LRESULT CALLBACK FrameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lPara
     case STANDIN_MSG_STOP: OnStartOrStop(frame, false); return 0;
     case STANDIN_MSG_QUERY_COUNTS: DelayReply(); return MAKELONG(StartsReceived, StopsReceived);
     case STANDIN_MSG_QUERY_SENDING: DelayReply(); return Sending ? 1 : 0;
+    case STANDIN_MSG_QUERY_TEXT_READS: return static_cast<LRESULT>(TextReadsAnswered());
     case WM_DESTROY: PostQuitMessage(0); return 0;
     default: return DefWindowProcA(frame, message, wParam, lParam);
     }

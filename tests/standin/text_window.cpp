@@ -12,6 +12,7 @@ constexpr UINT PAINT_FORMAT = DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL;
 constexpr DWORD TEXT_WINDOW_STYLE = WS_CHILD | WS_VISIBLE | WS_BORDER;
 
 DWORD ReplyDelayMs = 0;
+DWORD TextReads = 0;
 
 std::string* TextOf(HWND window) {
     return reinterpret_cast<std::string*>(GetWindowLongPtrA(window, GWLP_USERDATA));
@@ -19,6 +20,7 @@ std::string* TextOf(HWND window) {
 
 // Copies at most count - 1 bytes and a NUL, as the platform's WM_GETTEXT does.
 LRESULT OnGetText(const std::string& text, WPARAM count, char* buffer) {
+    ++TextReads;
     DelayReply();
     if (count == 0 || buffer == nullptr) {
         return 0;
@@ -88,6 +90,10 @@ void DelayReply() {
     if (ReplyDelayMs != 0) {
         Sleep(ReplyDelayMs);
     }
+}
+
+DWORD TextReadsAnswered() {
+    return TextReads;
 }
 
 HWND CreateTextWindow(HWND parent, const char* className, const std::string& text) {

@@ -18,5 +18,8 @@ void DelayReply();
 
 HWND CreateTextWindow(HWND parent, const char* className, const std::string& text);
 
+// WM_GETTEXT messages answered by every text window of this process so far.
+DWORD TextReadsAnswered();
+
 void TextWindowSet(HWND window, const std::string& text);
 void TextWindowAppend(HWND window, const std::string& piece);

@@ -20,10 +20,13 @@ constexpr char OUTPUT_NAME[] = "probe.txt";
 constexpr DWORD DECOY_LOOK_MS = 500;
 constexpr char TEST_DIR_VARIABLE[] = "TRAINER_TEST_DIR";
 constexpr char CALLERS_OWN_ERROR_MODE[] = "0x0";
+constexpr char FLAG_GIVEN[] = "1";
 // The command line's length: a long directory, and the system's limit.
 constexpr size_t LONG_DIRECTORY_LENGTH = 300;
 constexpr size_t COMMAND_LINE_LIMIT = 32767;
 constexpr size_t QUOTES = 2;
+// Enough fresh handles to cover every slot a launch could leave taken.
+constexpr int HANDLE_SLOTS_WATCHED = 16;
 
 struct ProbeResult {
     std::string errorMode;
@@ -43,6 +46,20 @@ std::vector<HWND> VisibleTopWindows() {
     EnumWindows(CollectVisible, reinterpret_cast<LPARAM>(&windows));
     std::sort(windows.begin(), windows.end());
     return windows;
+}
+
+// The values the next new handles of this process get. Wine hands a freed value
+// out again, so a call that leaves a handle open changes them.
+std::vector<HANDLE> NextHandleValues() {
+    std::vector<HANDLE> handles;
+    for (int i = 0; i < HANDLE_SLOTS_WATCHED; ++i) {
+        handles.push_back(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    }
+    for (HANDLE handle : handles) {
+        CloseHandle(handle);
+    }
+    std::sort(handles.begin(), handles.end());
+    return handles;
 }
 
 } // namespace
@@ -126,7 +143,7 @@ TEST_F(TrainerLaunch, NoCommandLineForAnEmptyDirectoryOrBeyondTheSystemsLimit) {
 }
 
 // The trainer beside a program in "...\Sor vane\" starts with the caller's current
-// directory, and "...\Sor.exe" is never run in its place.
+// directory, shown normally, and "...\Sor.exe" is never run in its place.
 TEST_F(TrainerLaunch, FromAFolderWithASpaceTheRightProgramStarts) {
     ASSERT_TRUE(testfiles::CopyTo(decoy, root + "\\" + DECOY_NAME));
     const ProbeResult result = Probe(1);
@@ -140,6 +157,9 @@ TEST_F(TrainerLaunch, FromAFolderWithASpaceTheRightProgramStarts) {
     const std::string log = testfiles::ReadBytes(Spaced() + "\\" + STANDIN_INSTALLED_LOG_NAME);
     EXPECT_EQ(standin::LogValue(log, STANDIN_LOG_DIRECTORY_KEY), caller) << log;
     EXPECT_EQ(standin::LogValue(log, STANDIN_LOG_PATH_KEY), Spaced() + "\\" + TRAINER_EXE_NAME)
+        << log;
+    EXPECT_EQ(standin::LogValue(log, STANDIN_LOG_USES_SHOW_KEY), FLAG_GIVEN) << log;
+    EXPECT_EQ(standin::LogValue(log, STANDIN_LOG_SHOW_COMMAND_KEY), std::to_string(SW_SHOWNORMAL))
         << log;
     drive::PumpFor(DECOY_LOOK_MS);
     EXPECT_FALSE(testfiles::Exists(root + "\\" + DECOY_MARKER_NAME));
@@ -181,6 +201,26 @@ TEST_F(TrainerLaunch, TheCallersErrorModeIsRestoredAfterTheLaunch) {
     const UINT after = GetErrorMode();
     SetErrorMode(before);
     EXPECT_EQ(after, 0u);
+}
+
+// The trainer's life is its own: the launch keeps neither of its handles. The
+// stand-in is placed beside this test's own executable for the time of the case.
+TEST_F(TrainerLaunch, TheLaunchLeavesNoHandleOpen) {
+    const std::string installed = ProgramDirectory() + TRAINER_EXE_NAME;
+    const bool placed = !testfiles::Exists(installed);
+    if (placed) {
+        ASSERT_TRUE(testfiles::CopyTo(standin::StandinPath(), installed));
+    }
+    const std::vector<HANDLE> before = NextHandleValues();
+    const DWORD started = LaunchTrainer();
+    const std::vector<HANDLE> after = NextHandleValues();
+    drive::KillProcessById(started);
+    if (placed) {
+        EXPECT_TRUE(DeleteFileA(installed.c_str()));
+        DeleteFileA((ProgramDirectory() + STANDIN_INSTALLED_LOG_NAME).c_str());
+    }
+    EXPECT_NE(started, 0u);
+    EXPECT_EQ(after, before);
 }
 
 TEST_F(TrainerLaunch, WithTheExecutableMissingNothingStartsAndNothingShows) {
