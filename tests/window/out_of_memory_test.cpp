@@ -1,6 +1,6 @@
 // Memory running out in the middle of the window's work. This program's own
-// operator new fails on demand on the window's thread, so the product meets a
-// real std::bad_alloc. The window runs its real modal loop while a driver thread
+// operator new fails on demand on one thread, so the product meets a real
+// std::bad_alloc. The window runs its real modal loop while a driver thread
 // presses its buttons and sends its ticks as messages, so the dialog layer is on
 // every path: nothing may unwind into the window system, texts that need memory
 // come back empty, and once memory is back the same window reads, compares and
@@ -21,6 +21,8 @@
 #include <new>
 #include <string>
 #include <thread>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -28,28 +30,11 @@ namespace {
 std::atomic<DWORD> failingThread{0};
 
 // Longer than any text a std::string holds without the heap.
-constexpr size_t TEXT_CHARS = 1000;
+const std::string LONG_TEXT(1000, 'E');
 constexpr char MATCH_LINE_FOR_TEXT[] = " 1000 characters match to first error";
 constexpr char RUNNING_NOTICE[] = "Koch Trainer is RUNNING";
 constexpr char STATIC_CLASS[] = "STATIC";
-constexpr char NO_CAPTION[] = "";
 constexpr UINT SEND_WAIT_MS = 10000;
-
-// Memory is out on the calling thread for as long as this lives.
-struct MemoryOut {
-    MemoryOut() { failingThread = GetCurrentThreadId(); }
-    ~MemoryOut() { failingThread = 0; }
-    MemoryOut(const MemoryOut&) = delete;
-    MemoryOut& operator=(const MemoryOut&) = delete;
-};
-
-// What the driver saw, read from its own thread, where memory never runs out.
-struct Seen {
-    bool sendsAnswered = true;
-    std::string statusAfterRun, statusAfterRunWithoutTrainer, textsAfterBegin, textsAfterErase;
-    std::string statusAfterCompare, statusAfterClearTick, box101AfterTick, statusAfterTick;
-    bool quit = false;
-};
 
 class OutOfMemory : public ::testing::Test {
   protected:
@@ -61,11 +46,10 @@ class OutOfMemory : public ::testing::Test {
         RegisterClassA(&textClass);
         trainer_ = CreateWindowExA(0, STATIC_CLASS, TRAINER_CAPTION, WS_OVERLAPPED, 0, 0, 0, 0,
                                    nullptr, nullptr, nullptr, nullptr);
-        CreateWindowExA(0, TRAINER_TEXT_CLASS, text_.c_str(), WS_CHILD, 0, 0, 0, 0, trainer_,
+        CreateWindowExA(0, TRAINER_TEXT_CLASS, LONG_TEXT.c_str(), WS_CHILD, 0, 0, 0, 0, trainer_,
                         nullptr, nullptr, nullptr);
         BuildMainWindow();
     }
-    // The handler releases the font and timers when the window goes; not the trainer.
     void TearDown() override {
         DestroyWindow(MainDialog);
         DestroyWindow(trainer_);
@@ -75,59 +59,60 @@ class OutOfMemory : public ::testing::Test {
     // Sent as the system or a user would deliver it, with a bounded wait.
     void Send(HWND window, UINT message, WPARAM wParam, const char* text = nullptr) {
         DWORD_PTR ignored = 0;
-        seen_.sendsAnswered &=
-            SendMessageTimeoutA(window, message, wParam, reinterpret_cast<LPARAM>(text),
-                                SMTO_NORMAL, SEND_WAIT_MS, &ignored) != 0;
+        answered_ &= SendMessageTimeoutA(window, message, wParam, reinterpret_cast<LPARAM>(text),
+                                         SMTO_NORMAL, SEND_WAIT_MS, &ignored) != 0;
     }
     void Press(int id) { Send(GetDlgItem(MainDialog, id), BM_CLICK, 0); }
-    void Tick(UINT_PTR timer) { Send(MainDialog, WM_TIMER, timer); }
-    void SetText(HWND window, const char* text) { Send(window, WM_SETTEXT, 0, text); }
-    std::string Text(int id) const { return drive::WindowText(GetDlgItem(MainDialog, id)); }
-    std::string AllTexts() const {
-        return Text(ID_TRANSMITTED_TEXT) + Text(ID_TYPED_TEXT) + Text(ID_STATUS_LINE);
+    void SetText(int id, const char* text) {
+        Send(GetDlgItem(MainDialog, id), WM_SETTEXT, 0, text);
+    }
+    // Read on the driver's thread, where memory never runs out.
+    void Note(const char* what, int id) {
+        seen_.emplace_back(what, drive::WindowText(GetDlgItem(MainDialog, id)));
     }
 
     // Every button and both ticks with memory out on the window's thread, then
     // the same window with memory back. The window's own refresh ticks run too,
-    // so what box 101 shows is checked only once memory is back.
+    // so box 101 is read only once memory is back. Each step that should write
+    // the status line finds it showing something else.
     void Drive(DWORD windowThread) {
         failingThread = windowThread;
         Press(ID_RUN);
-        seen_.statusAfterRun = Text(ID_STATUS_LINE);
-        SetText(trainer_, NO_CAPTION);
+        Note("status after Run", ID_STATUS_LINE);
+        Send(trainer_, WM_SETTEXT, 0, "");
         Press(ID_RUN);
-        seen_.statusAfterRunWithoutTrainer = Text(ID_STATUS_LINE);
-        SetText(trainer_, TRAINER_CAPTION);
-        SetText(GetDlgItem(MainDialog, ID_TYPED_TEXT), text_.c_str());
+        Note("status after Run without the trainer", ID_STATUS_LINE);
+        Send(trainer_, WM_SETTEXT, 0, TRAINER_CAPTION);
+        SetText(ID_TYPED_TEXT, LONG_TEXT.c_str());
         Press(ID_BEGIN);
-        seen_.textsAfterBegin = AllTexts();
+        Note("box 102 after Begin", ID_TYPED_TEXT);
+        Note("status after Begin", ID_STATUS_LINE);
         Press(ID_STOP);
-        SetText(GetDlgItem(MainDialog, ID_TYPED_TEXT), text_.c_str());
+        SetText(ID_STATUS_LINE, RUNNING_NOTICE);
         Press(ID_COMPARE);
-        seen_.statusAfterCompare = Text(ID_STATUS_LINE);
-        SetText(GetDlgItem(MainDialog, ID_STATUS_LINE), RUNNING_NOTICE);
-        Tick(TIMER_STATUS_CLEAR); // also stops the real one Run started
-        seen_.statusAfterClearTick = Text(ID_STATUS_LINE);
-        Tick(TIMER_REFRESH);
+        Note("status after Compare", ID_STATUS_LINE);
+        SetText(ID_STATUS_LINE, RUNNING_NOTICE);
+        Send(MainDialog, WM_TIMER, TIMER_STATUS_CLEAR); // also stops the one Run started
+        Note("status after its clearing tick", ID_STATUS_LINE);
+        Send(MainDialog, WM_TIMER, TIMER_REFRESH);
+        SetText(ID_TYPED_TEXT, LONG_TEXT.c_str());
         Press(ID_ERASE);
-        seen_.textsAfterErase = AllTexts();
+        Note("box 102 after Erase", ID_TYPED_TEXT);
         failingThread = 0;
-
-        SetText(GetDlgItem(MainDialog, ID_TYPED_TEXT), text_.c_str());
-        Tick(TIMER_REFRESH);
+        SetText(ID_TYPED_TEXT, LONG_TEXT.c_str());
+        Send(MainDialog, WM_TIMER, TIMER_REFRESH);
         Press(ID_COMPARE);
-        seen_.box101AfterTick = Text(ID_TRANSMITTED_TEXT);
-        seen_.statusAfterTick = Text(ID_STATUS_LINE);
+        Note("box 101 after Compare with memory back", ID_TRANSMITTED_TEXT);
+        Note("status after Compare with memory back", ID_STATUS_LINE);
         Press(ID_QUIT);
-        seen_.quit = !IsWindow(MainDialog);
-        if (!seen_.quit) {
-            PostMessageA(MainDialog, WM_SYSCOMMAND, SC_CLOSE, 0); // ends the run all the same
-        }
+        quit_ = !IsWindow(MainDialog);
+        PostMessageA(MainDialog, WM_SYSCOMMAND, SC_CLOSE, 0); // ends a run Quit did not
     }
 
-    const std::string text_ = std::string(TEXT_CHARS, 'E');
     HWND trainer_ = nullptr;
-    Seen seen_;
+    std::vector<std::pair<std::string, std::string>> seen_;
+    bool answered_ = true;
+    bool quit_ = false;
 };
 
 // A handler that runs out of memory on every message it is given.
@@ -137,7 +122,9 @@ INT_PTR HandlerWithoutMemory(HWND, UINT, WPARAM, LPARAM) {
 
 } // namespace
 
-void* operator new(std::size_t size) {
+// Not inlined, so the compiler does not pair the std::malloc and std::free
+// inside with the new and delete expressions of this file.
+__attribute__((noinline)) void* operator new(std::size_t size) {
     if (failingThread.load() != GetCurrentThreadId()) {
         if (void* block = std::malloc(size == 0 ? 1 : size)) {
             return block;
@@ -146,52 +133,51 @@ void* operator new(std::size_t size) {
     throw std::bad_alloc();
 }
 
-void operator delete(void* block) noexcept {
+__attribute__((noinline)) void operator delete(void* block) noexcept {
     std::free(block);
 }
 
-void operator delete(void* block, std::size_t) noexcept {
+__attribute__((noinline)) void operator delete(void* block, std::size_t) noexcept {
     std::free(block);
 }
 
 TEST_F(OutOfMemory, EveryButtonAndTickLeavesTheWindowWorkingAndItWorksRightOnceMemoryIsBack) {
     ASSERT_NE(MainDialog, nullptr);
-    ControlSetText(MainDialog, ID_TYPED_TEXT, text_);
+    ControlSetText(MainDialog, ID_TYPED_TEXT, LONG_TEXT);
     std::string read = "-", box = "-";
-    DWORD launched = 1;
-    {
-        MemoryOut out; // moving an empty text in needs no memory
-        read = ReadTransmittedText();
-        box = ControlGetText(MainDialog, ID_TYPED_TEXT);
-        launched = LaunchTrainer();
-    }
+    failingThread = GetCurrentThreadId(); // moving an empty text in needs no memory
+    read = ReadTransmittedText();
+    box = ControlGetText(MainDialog, ID_TYPED_TEXT);
+    const DWORD launched = LaunchTrainer();
+    failingThread = 0;
     EXPECT_EQ(read, "");
     EXPECT_EQ(box, "");
     EXPECT_EQ(launched, 0u);
+
     std::thread driver([this, windowThread = GetCurrentThreadId()] { Drive(windowThread); });
     DialogShowModal(MainDialog, MainDialogCallback, nullptr);
     driver.join();
-
-    EXPECT_TRUE(seen_.sendsAnswered);
-    // Setting a text needs no memory: the notice shows, and Run without a
-    // trainer (whose launch had no memory) leaves it.
-    EXPECT_EQ(seen_.statusAfterRun, RUNNING_NOTICE);
-    EXPECT_EQ(seen_.statusAfterRunWithoutTrainer, RUNNING_NOTICE);
-    EXPECT_EQ(seen_.textsAfterBegin, "");
-    // Compare had no memory to read the boxes back or to form its line.
-    EXPECT_EQ(seen_.statusAfterCompare, "");
-    EXPECT_EQ(seen_.statusAfterClearTick, "");
-    EXPECT_EQ(seen_.textsAfterErase, "");
-    EXPECT_EQ(seen_.box101AfterTick, text_);
-    EXPECT_EQ(seen_.statusAfterTick, MATCH_LINE_FOR_TEXT);
-    EXPECT_TRUE(seen_.quit);
-    EXPECT_FALSE(IsWindow(MainDialog));
+    EXPECT_TRUE(answered_);
+    EXPECT_TRUE(quit_);
+    // Setting a text needs no memory; Compare had none to read the boxes back or
+    // to form its line.
+    const decltype(seen_) expected = {
+        {"status after Run", RUNNING_NOTICE},
+        {"status after Run without the trainer", RUNNING_NOTICE},
+        {"box 102 after Begin", ""},
+        {"status after Begin", ""},
+        {"status after Compare", ""},
+        {"status after its clearing tick", ""},
+        {"box 102 after Erase", ""},
+        {"box 101 after Compare with memory back", LONG_TEXT},
+        {"status after Compare with memory back", MATCH_LINE_FOR_TEXT},
+    };
+    EXPECT_EQ(seen_, expected);
 }
 
-// Whatever a handler does, running out of memory inside it never reaches the
-// window system: the message counts as left alone, so the close box still closes.
+// Running out of memory inside a handler never reaches the window system: the
+// message counts as left alone, so the close box, waiting in the queue, still closes.
 TEST_F(OutOfMemory, AHandlerWithoutMemoryLeavesTheMessageToTheLayersDefaults) {
-    // Waits in the queue for the modal loop, as a click on the close box would.
     PostMessageA(MainDialog, WM_SYSCOMMAND, SC_CLOSE, 0);
     DialogShowModal(MainDialog, HandlerWithoutMemory, nullptr);
     EXPECT_FALSE(IsWindow(MainDialog));
