@@ -1,6 +1,5 @@
 // The four figures the driver runs, each against what its floor costs in the
 // same run.
-#include "box_text.h"
 #include "drive.h"
 #include "floor_dialog.h"
 #include "main_dialog_callback.h"
@@ -33,11 +32,38 @@ constexpr DWORD BETWEEN_PRESSES_MS = 300;
 constexpr int WARM_UP_SHARE = 20;
 constexpr DWORD MIN_WARM_UP_MS = 5000;
 constexpr int MIN_WARM_UP_PRESSES = 10;
+constexpr DWORD PROGRAM_START_TIMEOUT_MS = 30000;
+constexpr DWORD CLOSE_WAIT_MS = 10000;
+constexpr DWORD LINUX_PID_WAIT_MS = 5000;
+constexpr DWORD START_POLL_MS = 1;
 
-double OneStart(const std::string& exe, const std::string& caption) {
-    Running running;
-    const double ms = StartTimed(exe, "", caption, &running);
-    CloseProgram(&running);
+// The milliseconds from just before process creation to the program's window
+// being visible; negative when it did not show in time.
+double StartTimed(const std::string& exe, const std::string& arguments, const char* caption,
+                  drive::Program* program) {
+    const double start = NowMs();
+    *program =
+        drive::StartProgram(exe, arguments, caption, "", PROGRAM_START_TIMEOUT_MS, START_POLL_MS);
+    return program->window != nullptr ? NowMs() - start : -1.0;
+}
+
+// The same, untimed, and the Linux process behind it; 0 when any step failed.
+int StartWithLinuxPid(const std::string& exe, const char* caption, drive::Program* program) {
+    const std::string name = exe.substr(exe.find_last_of("\\/") + 1); // npos + 1 is 0: all
+    const std::vector<int> before = LinuxPidsRunning(name);
+    return StartTimed(exe, "", caption, program) >= 0
+               ? WaitNewLinuxPid(name, before, LINUX_PID_WAIT_MS)
+               : 0;
+}
+
+void Close(drive::Program* program) {
+    drive::CloseProgram(*program, CLOSE_WAIT_MS);
+}
+
+double OneStart(const std::string& exe, const char* caption) {
+    drive::Program program;
+    const double ms = StartTimed(exe, "", caption, &program);
+    Close(&program);
     Sleep(BETWEEN_STARTS_MS);
     return ms;
 }
@@ -61,20 +87,21 @@ long long ServerCpu(int serverPid) {
 
 IdleSample MeasureIdle(const std::string& exe, const char* caption, int seconds, int serverPid) {
     IdleSample sample;
-    Running running;
-    if (StartProgram(exe, "", caption, &running)) {
+    drive::Program program;
+    const int linuxPid = StartWithLinuxPid(exe, caption, &program);
+    if (linuxPid != 0) {
         Sleep(IDLE_SETTLE_MS);
-        const long long cpu0 = CpuNanoseconds(running.linuxPid);
+        const long long cpu0 = CpuNanoseconds(linuxPid);
         const long long server0 = ServerCpu(serverPid);
         const double start = NowMs();
         Sleep(static_cast<DWORD>(seconds * MS_PER_SECOND));
-        const long long cpu1 = CpuNanoseconds(running.linuxPid);
+        const long long cpu1 = CpuNanoseconds(linuxPid);
         const long long server1 = ServerCpu(serverPid);
         const double elapsed = NowMs() - start;
         sample.share = SharePercent(cpu0, cpu1, elapsed);
         sample.server = SharePercent(server0, server1, elapsed);
     }
-    CloseProgram(&running);
+    Close(&program);
     return sample;
 }
 
@@ -125,7 +152,7 @@ double OnePress(HWND window) {
 
 bool PrepareCompare(HWND window, HWND trainerFrame, const DriverOptions& options,
                     std::string* text) {
-    *text = ReadTrainerText(trainerFrame);
+    *text = drive::StandinText(trainerFrame).substr(0, drive::TRAINER_READ_LIMIT);
     if (text->empty() || !testfiles::WriteBytes(options.textOut, *text)) {
         std::fprintf(stderr, "compare: no trainer text, or %s not writable\n",
                      options.textOut.c_str());
@@ -141,7 +168,7 @@ void PrintCompareCheck(const char* name, HWND window, const std::string& text) {
     std::printf("RESULT %s_chars %zu\n", name, text.size());
     std::printf("RESULT %s_box_chars %zu\n", name,
                 drive::WindowText(GetDlgItem(window, ID_TRANSMITTED_TEXT)).size());
-    std::printf("RESULT %s_nonblank %zu\n", name, NonBlankCount(text));
+    std::printf("RESULT %s_nonblank %d\n", name, drive::NonBlankCount(text));
     std::printf("RESULT %s_matched %ld\n", name, std::atol(status.c_str()));
 }
 
@@ -209,14 +236,14 @@ int IdleFigure(const DriverOptions& options) {
     if (!RunIdleScenario(options, "_no_trainer")) {
         return 1;
     }
-    Running trainer;
+    drive::Program trainer;
     if (StartTimed(options.standin, FULL_TEXT_ARGUMENTS, TRAINER_CAPTION, &trainer) < 0) {
         std::fprintf(stderr, "idle: the stand-in trainer did not start\n");
-        CloseProgram(&trainer);
+        Close(&trainer);
         return 1;
     }
     const bool done = RunIdleScenario(options, "_trainer");
-    CloseProgram(&trainer);
+    Close(&trainer);
     return done ? 0 : 1;
 }
 
@@ -226,8 +253,8 @@ int IdleFigure(const DriverOptions& options) {
 // its box, and the text read is left in a file for that floor. The trainer holds
 // practice copy in its short lines, or as one unbroken paragraph when asked.
 int CompareFigure(const DriverOptions& options) {
-    Running trainer;
-    Running sorvane;
+    drive::Program trainer;
+    drive::Program sorvane;
     std::string text;
     const bool ready = StartTimed(options.standin, CompareTrainerArguments(options),
                                   TRAINER_CAPTION, &trainer) >= 0 &&
@@ -245,8 +272,8 @@ int CompareFigure(const DriverOptions& options) {
         PrintCompareCheck(options.figureName.c_str(), sorvane.window, text);
         std::printf("RESULT %s_ms %.1f\n", options.figureName.c_str(), Median(samples));
     }
-    CloseProgram(&sorvane);
-    CloseProgram(&trainer);
+    Close(&sorvane);
+    Close(&trainer);
     return ready && static_cast<int>(samples.size()) == options.runs ? 0 : 1;
 }
 
@@ -256,20 +283,21 @@ int CompareFigure(const DriverOptions& options) {
 // how long it ran.
 int SoakFigure(const DriverOptions& options) {
     const SoakPlan plan = PlanFor(options);
-    Running trainer;
-    Running sorvane;
+    drive::Program trainer;
+    drive::Program sorvane;
     SoakResult soak;
     const std::string fill = "--fill " + std::to_string(options.soakChars);
-    const bool soaked =
-        StartTimed(options.standin, fill, TRAINER_CAPTION, &trainer) >= 0 &&
-        StartProgram(options.sorvane, "", MAIN_DIALOG_CAPTION, &sorvane) &&
-        RunSoak({sorvane.window, sorvane.process.handle, sorvane.process.id, sorvane.linuxPid},
-                trainer.window, plan, &soak);
+    const bool trainerShown = StartTimed(options.standin, fill, TRAINER_CAPTION, &trainer) >= 0;
+    const int linuxPid =
+        trainerShown ? StartWithLinuxPid(options.sorvane, MAIN_DIALOG_CAPTION, &sorvane) : 0;
+    const bool soaked = linuxPid != 0 && RunSoak({sorvane.window, sorvane.process.handle,
+                                                  sorvane.process.id, linuxPid},
+                                                 trainer.window, plan, &soak);
     if (soaked) {
         PrintSoak(options, plan, soak);
     }
-    CloseProgram(&sorvane);
-    CloseProgram(&trainer);
+    Close(&sorvane);
+    Close(&trainer);
     return soaked && soak.answered == plan.presses ? 0 : 1;
 }
 

@@ -34,8 +34,7 @@ void SorvaneSession::SetUp() {
 }
 
 void SorvaneSession::TearDown() {
-    CloseSorvane();
-    drive::KillProcess(sorvane_);
+    drive::CloseProgram(sorvane_, POLITE_CLOSE_WAIT_MS);
     for (drive::Process& other : others_) {
         drive::KillProcess(other);
     }
@@ -46,21 +45,11 @@ void SorvaneSession::TearDown() {
         copiedExe_.clear();
     }
     EXPECT_TRUE(NoWindowWithCaption(MAIN_DIALOG_CAPTION)) << "a Sorvane window survived the case";
-    window_ = nullptr;
-}
-
-// Closed the way a user would first: killing a process under Wine leaves its
-// windows to be cleaned up later, which slows the next case down.
-void SorvaneSession::CloseSorvane() {
-    if (sorvane_.handle != nullptr && window_ != nullptr) {
-        PostMessageA(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
-        drive::WaitExit(sorvane_, POLITE_CLOSE_WAIT_MS, nullptr);
-    }
 }
 
 bool SorvaneSession::StartSorvane(const std::string& folder) {
     // A case that ends Sorvane one way after another starts it again each time.
-    drive::KillProcess(sorvane_);
+    drive::KillProcess(sorvane_.process);
     std::string exe = drive::PathFromEnvironment(SORVANE_EXE_VARIABLE);
     if (exe.empty()) {
         ADD_FAILURE() << SORVANE_EXE_VARIABLE << " is not set";
@@ -75,14 +64,11 @@ bool SorvaneSession::StartSorvane(const std::string& folder) {
         copiedExe_ = copy;
         exe = copy;
     }
-    sorvane_ = drive::StartProcess(exe, "", folder);
-    if (sorvane_.handle == nullptr) {
+    sorvane_ = drive::StartProgram(exe, "", MAIN_DIALOG_CAPTION, folder);
+    if (sorvane_.process.handle == nullptr) {
         ADD_FAILURE() << "cannot start " << exe;
-        return false;
     }
-    window_ = drive::WaitTopWindow(sorvane_.id, MAIN_DIALOG_CAPTION);
-    // The window exists hidden before the modal run shows it.
-    return window_ != nullptr && drive::WaitFor([this] { return IsWindowVisible(window_) != 0; });
+    return sorvane_.window != nullptr;
 }
 
 void SorvaneSession::KillAtEnd(const drive::Process& process) {
@@ -106,7 +92,7 @@ bool SorvaneSession::WaitText(int id, const std::string& text, DWORD timeoutMs) 
 }
 
 bool SorvaneSession::WaitSorvaneExit(DWORD* exitCode, DWORD timeoutMs) {
-    return drive::WaitExit(sorvane_, timeoutMs, exitCode);
+    return drive::WaitExit(sorvane_.process, timeoutMs, exitCode);
 }
 
 ::testing::AssertionResult SorvaneSession::EndsWithExitCodeZero() {

@@ -38,17 +38,17 @@ class SorvaneSession : public ::testing::Test {
     // Ends such a process now; TearDown then leaves it (and its closed handle) alone.
     void KillNow(drive::Process& process);
 
-    HWND Window() const { return window_; }
-    DWORD ProcessId() const { return sorvane_.id; }
-    HWND Control(int id) const { return GetDlgItem(window_, id); }
+    HWND Window() const { return sorvane_.window; }
+    DWORD ProcessId() const { return sorvane_.process.id; }
+    HWND Control(int id) const { return GetDlgItem(Window(), id); }
 
     std::string Text(int id) const { return drive::WindowText(Control(id)); }
     void SetText(int id, const std::string& text) { drive::SetWindowTextAcross(Control(id), text); }
     drive::Selection Selection(int id) const { return drive::GetEditSelection(Control(id)); }
 
     // Button presses: posted returns at once, sent returns after the handling.
-    void PostClick(int id) { drive::PostClick(window_, id); }
-    void SendClick(int id) { drive::SendClick(window_, id); }
+    void PostClick(int id) { drive::PostClick(Window(), id); }
+    void SendClick(int id) { drive::SendClick(Window(), id); }
 
     // A mouse click into a control, which also gives it the focus.
     void ClickInto(int id) { drive::PostMouseClick(Control(id)); }
@@ -58,7 +58,7 @@ class SorvaneSession : public ::testing::Test {
     void PressKey(WPARAM virtualKey) { drive::PostKey(Focus(), virtualKey); }
     void TypeChars(const std::string& text) { drive::PostChars(Focus(), text); }
 
-    HWND Focus() const { return drive::FocusOfThreadOf(window_); }
+    HWND Focus() const { return drive::FocusOfThreadOf(Window()); }
     bool WaitFocus(int id) const;
     bool WaitText(int id, const std::string& text, DWORD timeoutMs = drive::DEFAULT_WAIT_MS) const;
 
@@ -68,10 +68,7 @@ class SorvaneSession : public ::testing::Test {
     ::testing::AssertionResult EndsWithExitCodeZero();
 
   private:
-    void CloseSorvane();
-
-    drive::Process sorvane_;
+    drive::Program sorvane_;
     std::vector<drive::Process> others_;
-    HWND window_ = nullptr;
     std::string copiedExe_;
 };

@@ -1,26 +1,11 @@
 #include "trainer_session.h"
 
-#include "comparison_selection.h"
 #include "main_window.h"
 #include "test_files.h"
-#include "text_compare.h"
 
 namespace {
-
-constexpr DWORD COMPARE_RETRY_MS = 50;
 // A caption one character off the trainer's: such a program counts as not running.
 constexpr char LOOKALIKE_CAPTION[] = "Koch Method CW Trainer - Brenlow.";
-
-void ExpectSelection(const drive::Selection& got, const EditSelection& want, const char* box) {
-    if (want.start < 0) {
-        // EM_SETSEL(-1, -1) leaves an empty selection at the caret.
-        EXPECT_EQ(got.start, got.end) << box << " keeps a selection";
-        return;
-    }
-    EXPECT_EQ(got.start, static_cast<DWORD>(want.start)) << box;
-    EXPECT_EQ(got.end, static_cast<DWORD>(want.end)) << box;
-}
-
 } // namespace
 
 standin::Standin SorvaneWithTrainer::StartTrainer(const std::string& arguments,
@@ -61,16 +46,7 @@ void SorvaneWithTrainer::StopTrainer(standin::Standin& trainer) {
 }
 
 bool SorvaneWithTrainer::CompareUntilShown(const std::string& expected, DWORD timeoutMs) {
-    return drive::WaitFor(
-        [&] {
-            SendClick(ID_COMPARE);
-            if (Text(ID_TRANSMITTED_TEXT) == expected) {
-                return true;
-            }
-            drive::PumpFor(COMPARE_RETRY_MS);
-            return false;
-        },
-        timeoutMs);
+    return drive::CompareUntilShown(Window(), expected, timeoutMs);
 }
 
 bool SorvaneWithTrainer::TypeThenCompare(const std::string& typed, const std::string& expected,
@@ -80,16 +56,16 @@ bool SorvaneWithTrainer::TypeThenCompare(const std::string& typed, const std::st
 }
 
 void SorvaneWithTrainer::ExpectResultRight(int32_t matchedCount) {
-    EXPECT_EQ(Text(ID_STATUS_LINE), FormatMatchLine(matchedCount));
+    EXPECT_EQ(Text(ID_STATUS_LINE), drive::MatchLine(matchedCount));
     ExpectResultRight();
 }
 
+void SorvaneWithTrainer::ExpectShown(const drive::Shown& want) {
+    EXPECT_EQ(drive::ShownDifference(Window(), want), "");
+}
+
 void SorvaneWithTrainer::ExpectResultRight() {
-    const CompareResult result = CompareTexts(Text(ID_TRANSMITTED_TEXT), Text(ID_TYPED_TEXT));
-    const ComparisonSelections want = SelectionsFor(result);
-    EXPECT_EQ(Text(ID_STATUS_LINE), FormatMatchLine(result.matchedCount));
-    ExpectSelection(Selection(ID_TRANSMITTED_TEXT), want.transmitted, "box 101");
-    ExpectSelection(Selection(ID_TYPED_TEXT), want.typed, "box 102");
+    ExpectShown(drive::ExpectedShown(Text(ID_TRANSMITTED_TEXT), Text(ID_TYPED_TEXT)));
 }
 
 bool SorvaneWithTrainer::DismissNotRunningBox() {

@@ -1,7 +1,7 @@
 // End-to-end cases with a stand-in trainer beside Sorvane: start it, feed it
 // text, and check a comparison the way a tester would: the window is right when
-// the status line and both selections are what CompareTexts gives for the two
-// texts read back from the boxes.
+// the status line and both selections are what the reference comparison gives
+// for the two texts read back from the boxes.
 #pragma once
 
 #include "sorvane_session.h"
@@ -39,10 +39,12 @@ class SorvaneWithTrainer : public SorvaneSession {
     bool TypeThenCompare(const std::string& typed, const std::string& expected,
                          DWORD timeoutMs = REFRESH_WAIT_MS);
 
-    // Checks status line and selections against CompareTexts of the boxes'
-    // texts, and with `matchedCount` that the status line counts so many.
+    // Checks status line and selections against the reference comparison of the
+    // boxes' texts, and with `matchedCount` that the status line counts so many.
     void ExpectResultRight();
     void ExpectResultRight(int32_t matchedCount);
+    // Checks them against what a case expects.
+    void ExpectShown(const drive::Shown& want);
 
     // A fresh folder named `name` (spaces allowed) inside a new temporary folder,
     // removed when the case ends; empty on failure.

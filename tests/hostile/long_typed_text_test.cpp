@@ -4,7 +4,7 @@
 #include "hostile_session.h"
 
 #include "main_window.h"
-#include "text_compare.h"
+#include "reference_compare.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ std::string BlankLines(size_t length) {
 // Index of the n-th (0-based) non-blank character.
 size_t IndexOfNonBlank(const std::string& text, size_t n) {
     for (size_t i = 0; i < text.size(); ++i) {
-        if (!IsBlank(static_cast<unsigned char>(text[i])) && n-- == 0) {
+        if (!reference::Blank(static_cast<unsigned char>(text[i])) && n-- == 0) {
             return i;
         }
     }

@@ -41,7 +41,7 @@ TEST_F(RapidInput, ABurstOfComparesAndErasesEndsRightAndTheProgramStillAnswers) 
     SetText(ID_TYPED_TEXT, text);
     SendClick(ID_COMPARE);
     EXPECT_EQ(Text(ID_TRANSMITTED_TEXT), text);
-    ExpectResultRight(static_cast<int32_t>(NonBlankCount(text)));
+    ExpectResultRight(drive::NonBlankCount(text));
     EXPECT_TRUE(drive::Answers(Window()));
 }
 

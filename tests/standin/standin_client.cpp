@@ -21,12 +21,8 @@ std::string StandinPath() {
 }
 
 Standin StartStandin(const std::string& arguments, const std::string& caption) {
-    Standin standin;
-    standin.process = drive::StartProcess(StandinPath(), arguments);
-    if (standin.process.id != 0) {
-        standin.frame = drive::WaitTopWindow(standin.process.id, caption);
-    }
-    return standin;
+    const drive::Program started = drive::StartProgram(StandinPath(), arguments, caption);
+    return {started.process, started.window};
 }
 
 void StopStandin(Standin& standin) {

@@ -25,7 +25,7 @@ struct Standin {
 std::string StandinPath();
 
 // Starts the stand-in with `arguments` and waits (bounded) for its frame window
-// captioned `caption`; frame is null when it did not appear.
+// captioned `caption` to show; frame is null when it did not.
 Standin StartStandin(const std::string& arguments, const std::string& caption = STANDIN_CAPTION);
 
 // Ends the stand-in if it still runs.

@@ -1,5 +1,7 @@
 #include "outside_figures.h"
 
+#include "test_files.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -14,28 +16,11 @@ constexpr double HALF = 0.5;
 // Wine maps the Linux root to Z:, so Linux's /proc is readable as files.
 constexpr char PROC_ROOT[] = "Z:\\proc\\";
 constexpr char PREFIX_VARIABLE[] = "WINEPREFIX";
-constexpr DWORD READ_CHUNK = 4096;
 constexpr DWORD PID_POLL_MS = 20;
 constexpr int STAT_USER_TIME_FIELD = 13;                   // utime, counted from 0 after "(comm)"
 constexpr long long NANOSECONDS_PER_CLOCK_TICK = 10000000; // USER_HZ is 100 on x86
 constexpr char RSS_KEY[] = "VmRSS:";
 constexpr char THREADS_KEY[] = "Threads:";
-
-std::string ReadWholeFile(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return {};
-    }
-    std::string text;
-    char chunk[READ_CHUNK];
-    DWORD got = 0;
-    while (ReadFile(file, chunk, READ_CHUNK, &got, nullptr) && got > 0) {
-        text.append(chunk, got);
-    }
-    CloseHandle(file);
-    return text;
-}
 
 std::string ProcPath(int linuxPid, const std::string& entry) {
     return PROC_ROOT + std::to_string(linuxPid) + "\\" + entry;
@@ -85,12 +70,13 @@ bool SharesOurPrefix(int linuxPid) {
     }
     // Each entry of environ ends in a NUL; one in front makes every entry "\0...\0".
     const std::string wanted = '\0' + std::string(PREFIX_VARIABLE) + "=" + prefix + '\0';
-    return ('\0' + ReadWholeFile(ProcPath(linuxPid, "environ"))).find(wanted) != std::string::npos;
+    return ('\0' + testfiles::ReadBytes(ProcPath(linuxPid, "environ"))).find(wanted) !=
+           std::string::npos;
 }
 
 // The value after `key` on its line of a /proc status file.
 long long StatusValue(int linuxPid, const char* key) {
-    const std::string status = ReadWholeFile(ProcPath(linuxPid, "status"));
+    const std::string status = testfiles::ReadBytes(ProcPath(linuxPid, "status"));
     const size_t at = status.find(key);
     if (at == std::string::npos) {
         return NOT_REPORTED;
@@ -100,8 +86,8 @@ long long StatusValue(int linuxPid, const char* key) {
 
 // The first field of schedstat: nanoseconds spent running.
 long long ThreadRunNanoseconds(int linuxPid, int threadId) {
-    std::istringstream fields(
-        ReadWholeFile(ProcPath(linuxPid, "task\\" + std::to_string(threadId) + "\\schedstat")));
+    std::istringstream fields(testfiles::ReadBytes(
+        ProcPath(linuxPid, "task\\" + std::to_string(threadId) + "\\schedstat")));
     long long value = NOT_REPORTED;
     fields >> value;
     return fields ? value : NOT_REPORTED;
@@ -109,7 +95,7 @@ long long ThreadRunNanoseconds(int linuxPid, int threadId) {
 
 // Fallback at 10 ms resolution: utime + stime of the whole process.
 long long StatNanoseconds(int linuxPid) {
-    const std::string stat = ReadWholeFile(ProcPath(linuxPid, "stat"));
+    const std::string stat = testfiles::ReadBytes(ProcPath(linuxPid, "stat"));
     const size_t close = stat.rfind(')');
     if (close == std::string::npos) {
         return NOT_REPORTED;
@@ -182,7 +168,7 @@ double Median(std::vector<double> samples) {
 std::vector<int> LinuxPidsRunning(const std::string& exeName) {
     std::vector<int> pids;
     for (int pid : NumericEntries(PROC_ROOT)) {
-        std::string commandLine = ReadWholeFile(ProcPath(pid, "cmdline"));
+        std::string commandLine = testfiles::ReadBytes(ProcPath(pid, "cmdline"));
         std::replace(commandLine.begin(), commandLine.end(), '\0', ' ');
         if (CommandLineNames(commandLine, exeName) && SharesOurPrefix(pid)) {
             pids.push_back(pid);

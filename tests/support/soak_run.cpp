@@ -2,9 +2,6 @@
 
 #include "drive.h"
 #include "main_window.h"
-#include "trainer_link.h"
-
-#include <vector>
 
 namespace perf {
 
@@ -66,17 +63,9 @@ double PressCompareTimed(HWND window) {
     return -1.0;
 }
 
-std::string ReadTrainerText(HWND trainerFrame) {
-    HWND text = FindWindowExA(trainerFrame, nullptr, TRAINER_TEXT_CLASS, nullptr);
-    std::vector<char> buffer(TEXT_BUFFER_SIZE, '\0');
-    const LRESULT got = SendBounded(text, WM_GETTEXT, TEXT_BUFFER_SIZE - 1,
-                                    reinterpret_cast<LPARAM>(buffer.data()), SET_TEXT_TIMEOUT_MS);
-    return std::string(buffer.data(), got > 0 ? static_cast<size_t>(got) : 0);
-}
-
 bool RunSoak(const SoakTarget& sorvane, HWND trainerFrame, const SoakPlan& plan,
              SoakResult* result) {
-    result->text = ReadTrainerText(trainerFrame);
+    result->text = drive::StandinText(trainerFrame).substr(0, drive::TRAINER_READ_LIMIT);
     if (result->text.empty()) {
         return false;
     }

@@ -18,10 +18,6 @@ namespace perf {
 // the click to the new status line, negative when it did not come in time.
 double PressCompareTimed(HWND window);
 
-// The text of the trainer's first text-class child, read with WM_GETTEXT into a
-// buffer of the companion's size; empty when it does not answer.
-std::string ReadTrainerText(HWND trainerFrame);
-
 struct SoakPlan {
     DWORD warmUpMs;
     int warmUpPresses;

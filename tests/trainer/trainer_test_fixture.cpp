@@ -1,6 +1,23 @@
 #include "trainer_test_fixture.h"
 
 #include <memory>
+#include <thread>
+
+namespace {
+bool CallWithin(const std::function<void()>& work) {
+    return RunDetached(work).wait_for(std::chrono::milliseconds(LINK_CALL_TIMEOUT_MS)) ==
+           std::future_status::ready;
+}
+} // namespace
+
+std::future<void> RunDetached(const std::function<void()>& work) {
+    auto done = std::make_shared<std::promise<void>>();
+    std::thread([work, done] {
+        work();
+        done->set_value();
+    }).detach();
+    return done->get_future();
+}
 
 void TrainerLinkTest::SetUp() {
     ASSERT_EQ(FindWindowA(nullptr, STANDIN_CAPTION), nullptr) << "a trainer window is left over";
@@ -51,15 +68,13 @@ std::string TrainerLinkTest::TempFolder() {
 // into a finished test's stack.
 std::string TrainerLinkTest::ReadWithin() {
     auto result = std::make_shared<std::string>();
-    const bool finished =
-        testfiles::CallWithin([result] { *result = ReadTransmittedText(); }, LINK_CALL_TIMEOUT_MS);
+    const bool finished = CallWithin([result] { *result = ReadTransmittedText(); });
     EXPECT_TRUE(finished) << "ReadTransmittedText did not return";
     return finished ? *result : NOT_RETURNED;
 }
 
 bool TrainerLinkTest::SendWithin(const std::string& word) {
-    const bool finished =
-        testfiles::CallWithin([word] { SendTrainerCommand(word); }, LINK_CALL_TIMEOUT_MS);
+    const bool finished = CallWithin([word] { SendTrainerCommand(word); });
     EXPECT_TRUE(finished) << "SendTrainerCommand(\"" << word << "\") did not return";
     return finished;
 }

@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <functional>
+#include <future>
 #include <string>
 #include <vector>
 
@@ -17,6 +20,10 @@ constexpr char NOT_RETURNED[] = "(the read did not return)";
 // Another version's caption: differs by more than letter case, since the
 // platform's caption search ignores case.
 constexpr char OTHER_CAPTION[] = "Koch Method CW Trainer - Brenlow 2";
+
+// Runs `work` on a thread of its own, ready once it returns. A call that never
+// returns is left running, so `work` must own everything it uses.
+std::future<void> RunDetached(const std::function<void()>& work);
 
 class TrainerLinkTest : public testing::Test {
   protected:

@@ -37,13 +37,6 @@ std::string Narrow(const fs::path& path) {
     return narrow;
 }
 
-DWORD WINAPI RunWork(LPVOID parameter) {
-    auto* work = static_cast<std::function<void()>*>(parameter);
-    (*work)();
-    delete work;
-    return 0;
-}
-
 } // namespace
 
 std::string MakeTempFolder() {
@@ -92,25 +85,6 @@ void RemoveTree(const std::string& path) {
     if (!path.empty()) {
         fs::remove_all(Long(path), error);
     }
-}
-
-HANDLE RunOnThread(const std::function<void()>& work) {
-    auto* copy = new std::function<void()>(work);
-    HANDLE thread = CreateThread(nullptr, 0, RunWork, copy, 0, nullptr);
-    if (thread == nullptr) {
-        delete copy;
-    }
-    return thread;
-}
-
-bool CallWithin(const std::function<void()>& work, DWORD timeoutMs) {
-    HANDLE thread = RunOnThread(work);
-    if (thread == nullptr) {
-        return false;
-    }
-    const bool finished = WaitForSingleObject(thread, timeoutMs) == WAIT_OBJECT_0;
-    CloseHandle(thread);
-    return finished;
 }
 
 } // namespace testfiles
