@@ -6,7 +6,6 @@
 #include "main_window.h"
 #include "outside_figures.h"
 #include "perf_driver.h"
-#include "soak_run.h"
 #include "test_files.h"
 #include "trainer_link.h"
 
@@ -68,12 +67,6 @@ double OneStart(const std::string& exe, const char* caption) {
     return ms;
 }
 
-// A share of one core in percent, or of the wineserver's; negative when unreadable.
-struct IdleSample {
-    double share = -1.0;
-    double server = -1.0;
-};
-
 double SharePercent(long long startNs, long long endNs, double elapsedMs) {
     if (startNs < 0 || endNs < 0 || elapsedMs <= 0) {
         return -1.0;
@@ -85,61 +78,57 @@ long long ServerCpu(int serverPid) {
     return serverPid != 0 ? CpuNanoseconds(serverPid) : NOT_REPORTED;
 }
 
-IdleSample MeasureIdle(const std::string& exe, const char* caption, int seconds, int serverPid) {
-    IdleSample sample;
+// One program's idle samples: its share of one core in percent and the
+// wineserver's over the same stretch; negative when unreadable.
+struct IdleSeries {
+    std::string name;
+    std::vector<double> share;
+    std::vector<double> server;
+};
+
+void MeasureIdle(const std::string& exe, const char* caption, const DriverOptions& options,
+                 IdleSeries* series) {
+    double share = -1.0;
+    double server = -1.0;
     drive::Program program;
     const int linuxPid = StartWithLinuxPid(exe, caption, &program);
     if (linuxPid != 0) {
         Sleep(IDLE_SETTLE_MS);
         const long long cpu0 = CpuNanoseconds(linuxPid);
-        const long long server0 = ServerCpu(serverPid);
+        const long long server0 = ServerCpu(options.serverPid);
         const double start = NowMs();
-        Sleep(static_cast<DWORD>(seconds * MS_PER_SECOND));
+        Sleep(static_cast<DWORD>(options.idleSeconds * MS_PER_SECOND));
         const long long cpu1 = CpuNanoseconds(linuxPid);
-        const long long server1 = ServerCpu(serverPid);
+        const long long server1 = ServerCpu(options.serverPid);
         const double elapsed = NowMs() - start;
-        sample.share = SharePercent(cpu0, cpu1, elapsed);
-        sample.server = SharePercent(server0, server1, elapsed);
+        share = SharePercent(cpu0, cpu1, elapsed);
+        server = SharePercent(server0, server1, elapsed);
     }
     Close(&program);
-    return sample;
-}
-
-void PrintSample(const std::string& name, const IdleSample& sample) {
-    std::printf("SAMPLE %s %.2f wineserver %.2f\n", name.c_str(), sample.share, sample.server);
-}
-
-void PrintMedians(const std::string& name, const std::vector<IdleSample>& samples) {
-    std::vector<double> share;
-    std::vector<double> server;
-    for (const IdleSample& sample : samples) {
-        share.push_back(sample.share);
-        server.push_back(sample.server);
-    }
-    std::printf("RESULT %s %.2f\n", name.c_str(), Median(share));
-    std::printf("RESULT %s_wineserver %.2f\n", name.c_str(), Median(server));
+    series->share.push_back(share);
+    series->server.push_back(server);
 }
 
 // Runs alternate between the companion and the bare-poller floor.
 bool RunIdleScenario(const DriverOptions& options, const std::string& suffix) {
-    const std::string name = "idle" + suffix + "_percent";
-    const std::string floorName = "idle" + suffix + "_floor_percent";
-    std::vector<IdleSample> product;
-    std::vector<IdleSample> floor;
+    IdleSeries product{"idle" + suffix + "_percent", {}, {}};
+    IdleSeries floor{"idle" + suffix + "_floor_percent", {}, {}};
     for (int run = 0; run < options.runs; ++run) {
-        product.push_back(MeasureIdle(options.sorvane, MAIN_DIALOG_CAPTION, options.idleSeconds,
-                                      options.serverPid));
-        floor.push_back(MeasureIdle(options.barePoller, BARE_POLLER_CAPTION, options.idleSeconds,
-                                    options.serverPid));
-        if (product.back().share < 0 || floor.back().share < 0) {
+        MeasureIdle(options.sorvane, MAIN_DIALOG_CAPTION, options, &product);
+        MeasureIdle(options.barePoller, BARE_POLLER_CAPTION, options, &floor);
+        if (product.share.back() < 0 || floor.share.back() < 0) {
             std::fprintf(stderr, "idle: a program did not start or its /proc was unreadable\n");
             return false;
         }
-        PrintSample(name, product.back());
-        PrintSample(floorName, floor.back());
+        for (const IdleSeries* series : {&product, &floor}) {
+            std::printf("SAMPLE %s %.2f wineserver %.2f\n", series->name.c_str(),
+                        series->share.back(), series->server.back());
+        }
     }
-    PrintMedians(name, product);
-    PrintMedians(floorName, floor);
+    for (const IdleSeries* series : {&product, &floor}) {
+        std::printf("RESULT %s %.2f\n", series->name.c_str(), Median(series->share));
+        std::printf("RESULT %s_wineserver %.2f\n", series->name.c_str(), Median(series->server));
+    }
     return true;
 }
 
@@ -290,9 +279,7 @@ int SoakFigure(const DriverOptions& options) {
     const bool trainerShown = StartTimed(options.standin, fill, TRAINER_CAPTION, &trainer) >= 0;
     const int linuxPid =
         trainerShown ? StartWithLinuxPid(options.sorvane, MAIN_DIALOG_CAPTION, &sorvane) : 0;
-    const bool soaked = linuxPid != 0 && RunSoak({sorvane.window, sorvane.process.handle,
-                                                  sorvane.process.id, linuxPid},
-                                                 trainer.window, plan, &soak);
+    const bool soaked = linuxPid != 0 && RunSoak(sorvane, linuxPid, trainer.window, plan, &soak);
     if (soaked) {
         PrintSoak(options, plan, soak);
     }

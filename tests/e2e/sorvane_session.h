@@ -38,6 +38,7 @@ class SorvaneSession : public ::testing::Test {
     // Ends such a process now; TearDown then leaves it (and its closed handle) alone.
     void KillNow(drive::Process& process);
 
+    const drive::Program& Sorvane() const { return sorvane_; }
     HWND Window() const { return sorvane_.window; }
     DWORD ProcessId() const { return sorvane_.process.id; }
     HWND Control(int id) const { return GetDlgItem(Window(), id); }

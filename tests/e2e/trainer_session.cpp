@@ -45,10 +45,6 @@ void SorvaneWithTrainer::StopTrainer(standin::Standin& trainer) {
     trainer.frame = nullptr;
 }
 
-bool SorvaneWithTrainer::CompareUntilShown(const std::string& expected, DWORD timeoutMs) {
-    return drive::CompareUntilShown(Window(), expected, timeoutMs);
-}
-
 bool SorvaneWithTrainer::TypeThenCompare(const std::string& typed, const std::string& expected,
                                          DWORD timeoutMs) {
     SetText(ID_TYPED_TEXT, typed);
@@ -60,16 +56,8 @@ void SorvaneWithTrainer::ExpectResultRight(int32_t matchedCount) {
     ExpectResultRight();
 }
 
-void SorvaneWithTrainer::ExpectShown(const drive::Shown& want) {
-    EXPECT_EQ(drive::ShownDifference(Window(), want), "");
-}
-
 void SorvaneWithTrainer::ExpectResultRight() {
     ExpectShown(drive::ExpectedShown(Text(ID_TRANSMITTED_TEXT), Text(ID_TYPED_TEXT)));
-}
-
-bool SorvaneWithTrainer::DismissNotRunningBox() {
-    return drive::DismissMessageBox(drive::WaitMessageBox(ProcessId()));
 }
 
 bool SorvaneWithTrainer::WaitBoxCount(int count) {

@@ -34,7 +34,9 @@ class SorvaneWithTrainer : public SorvaneSession {
 
     // Presses Compare until box 101 shows `expected` (the refresh has read the
     // trainer's current text); false when it never does.
-    bool CompareUntilShown(const std::string& expected, DWORD timeoutMs = REFRESH_WAIT_MS);
+    bool CompareUntilShown(const std::string& expected, DWORD timeoutMs = REFRESH_WAIT_MS) {
+        return drive::CompareUntilShown(Window(), expected, timeoutMs);
+    }
     // Sets `typed` into box 102 first.
     bool TypeThenCompare(const std::string& typed, const std::string& expected,
                          DWORD timeoutMs = REFRESH_WAIT_MS);
@@ -44,7 +46,9 @@ class SorvaneWithTrainer : public SorvaneSession {
     void ExpectResultRight();
     void ExpectResultRight(int32_t matchedCount);
     // Checks them against what a case expects.
-    void ExpectShown(const drive::Shown& want);
+    void ExpectShown(const drive::Shown& want) {
+        EXPECT_EQ(drive::ShownDifference(Window(), want), "");
+    }
 
     // A fresh folder named `name` (spaces allowed) inside a new temporary folder,
     // removed when the case ends; empty on failure.
@@ -54,7 +58,9 @@ class SorvaneWithTrainer : public SorvaneSession {
 
     // Waits for the not-running box of Sorvane's process and dismisses it, or
     // until the process shows exactly `count` such boxes.
-    bool DismissNotRunningBox();
+    bool DismissNotRunningBox() {
+        return drive::DismissMessageBox(drive::WaitMessageBox(ProcessId()));
+    }
     bool WaitBoxCount(int count);
 
   private:

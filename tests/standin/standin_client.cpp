@@ -32,23 +32,9 @@ void StopStandin(Standin& standin) {
 
 MessageCounts QueryCounts(HWND frame) {
     DWORD_PTR result = 0;
-    if (!Ask(frame, STANDIN_MSG_QUERY_COUNTS, 0, &result)) {
-        return {};
-    }
-    const WORD starts = LOWORD(result);
-    const WORD stops = HIWORD(result);
-    if (starts == UNANSWERED && stops == UNANSWERED) {
-        return {};
-    }
-    return {starts, stops};
-}
-
-bool operator==(const MessageCounts& a, const MessageCounts& b) {
-    return a.starts == b.starts && a.stops == b.stops;
-}
-
-std::ostream& operator<<(std::ostream& out, const MessageCounts& counts) {
-    return out << counts.starts << " starts, " << counts.stops << " stops";
+    const bool answered = Ask(frame, STANDIN_MSG_QUERY_COUNTS, 0, &result) &&
+                          (LOWORD(result) != UNANSWERED || HIWORD(result) != UNANSWERED);
+    return answered ? MessageCounts{LOWORD(result), HIWORD(result)} : UNANSWERED_COUNTS;
 }
 
 MessageCounts PublishedCounts(HWND frame) {
