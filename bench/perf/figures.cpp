@@ -163,20 +163,17 @@ void PrintCompareCheck(const char* name, HWND window, const std::string& text) {
 
 // The stand-in's practice copy in its short lines, or as one unbroken paragraph.
 std::string CompareTrainerArguments(const DriverOptions& options) {
-    if (options.unbrokenChars == 0) {
-        return FULL_TEXT_ARGUMENTS;
-    }
-    return UNBROKEN_TEXT_SWITCH + std::to_string(options.unbrokenChars);
+    return options.unbrokenChars == 0
+               ? FULL_TEXT_ARGUMENTS
+               : UNBROKEN_TEXT_SWITCH + std::to_string(options.unbrokenChars);
 }
 
 // The warm-up is a twentieth of the soak, with a floor.
 SoakPlan PlanFor(const DriverOptions& options) {
-    SoakPlan plan;
-    plan.durationMs = static_cast<DWORD>(options.soakSeconds * MS_PER_SECOND);
-    plan.presses = options.soakPresses;
-    plan.warmUpMs = std::max(MIN_WARM_UP_MS, plan.durationMs / WARM_UP_SHARE);
-    plan.warmUpPresses = std::max(MIN_WARM_UP_PRESSES, plan.presses / WARM_UP_SHARE);
-    return plan;
+    const auto durationMs = static_cast<DWORD>(options.soakSeconds * MS_PER_SECOND);
+    return {std::max(MIN_WARM_UP_MS, durationMs / WARM_UP_SHARE),
+            std::max(MIN_WARM_UP_PRESSES, options.soakPresses / WARM_UP_SHARE), durationMs,
+            options.soakPresses};
 }
 
 void PrintSoak(const DriverOptions& options, const SoakPlan& plan, const SoakResult& soak) {

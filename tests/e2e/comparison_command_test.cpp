@@ -1,7 +1,7 @@
 // The Compare button as the window shows it, beside a stand-in trainer: the texts
 // as the boxes hold them, the status line and both selections. Which character a
 // comparison marks is the comparison's own tests' business.
-#include "trainer_session.h"
+#include "sorvane_session.h"
 
 #include "main_window.h"
 

@@ -1,13 +1,20 @@
-// The end-to-end fixture: starts Sorvane.exe under Wine, finds its window by the
-// process it started and the exact caption, drives it with messages as a user
-// would, and kills whatever it started when the case ends.
+// The end-to-end fixtures: SorvaneSession starts Sorvane.exe under Wine, finds
+// its window by the process it started and the exact caption, drives it with
+// messages as a user would, and kills whatever it started when the case ends.
+// SorvaneWithTrainer puts a stand-in trainer beside it, feeds it text, and
+// checks a comparison the way a tester would: the window is right when the
+// status line and both selections are what the reference comparison gives for
+// the two texts read back from the boxes.
 #pragma once
 
 #include "drive.h"
 #include "main_window.h"
+#include "practice_copy.h"
+#include "standin_client.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -73,3 +80,76 @@ class SorvaneSession : public ::testing::Test {
     std::vector<drive::Process> others_;
     std::string copiedExe_;
 };
+
+constexpr DWORD REFRESH_WAIT_MS = 10000;
+// What the status line says when Run finds the trainer already running.
+constexpr char RUNNING_NOTICE[] = "Koch Trainer is RUNNING";
+
+class SorvaneWithTrainer : public SorvaneSession {
+  protected:
+    // Starts a stand-in trainer that the case ends; frame is null when it failed.
+    standin::Standin StartTrainer(const std::string& arguments = "",
+                                  const std::string& caption = STANDIN_CAPTION);
+
+    // Starts a stand-in trainer (with its text replaced by these bytes), then
+    // Sorvane beside it; frame is null when either did not start.
+    standin::Standin StartWithTrainer(const std::string& arguments = "");
+    standin::Standin StartWithTrainerText(const std::string& text);
+
+    // A stand-in whose caption is one character off: the trainer counts as not
+    // running, and its counters show that nothing was sent.
+    standin::Standin StartLookalike();
+
+    // Ends a stand-in this case started, before the case ends.
+    void StopTrainer(standin::Standin& trainer);
+
+    // Presses Compare until box 101 shows `expected` (the refresh has read the
+    // trainer's current text); false when it never does.
+    bool CompareUntilShown(const std::string& expected, DWORD timeoutMs = REFRESH_WAIT_MS) {
+        return drive::CompareUntilShown(Window(), expected, timeoutMs);
+    }
+    // Sets `typed` into box 102 first.
+    bool TypeThenCompare(const std::string& typed, const std::string& expected,
+                         DWORD timeoutMs = REFRESH_WAIT_MS);
+
+    // Checks status line and selections against the reference comparison of the
+    // boxes' texts, and with `matchedCount` that the status line counts so many.
+    void ExpectResultRight();
+    void ExpectResultRight(int32_t matchedCount);
+    // Checks them against what a case expects.
+    void ExpectShown(const drive::Shown& want) {
+        EXPECT_EQ(drive::ShownDifference(Window(), want), "");
+    }
+
+    // A fresh folder named `name` (spaces allowed) inside a new temporary folder,
+    // removed when the case ends; empty on failure.
+    std::string TempFolder(const std::string& name);
+
+    void TearDown() override;
+
+    // Waits for the not-running box of Sorvane's process and dismisses it, or
+    // until the process shows exactly `count` such boxes.
+    bool DismissNotRunningBox() {
+        return drive::DismissMessageBox(drive::WaitMessageBox(ProcessId()));
+    }
+    bool WaitBoxCount(int count);
+
+  private:
+    // Starts Sorvane beside a stand-in that started; frame is null when it did not.
+    standin::Standin WithSorvane(standin::Standin trainer);
+
+    std::vector<std::string> folders_;
+};
+
+// How long a comparison of the longest text the link reads may take to show.
+constexpr DWORD LONG_TEXT_WAIT_MS = 30000;
+
+// Practice copy of a length, the same every time for the same seed.
+struct PracticeSpec {
+    size_t length;
+    uint32_t seed;
+};
+inline std::string PracticeText(const PracticeSpec& spec) {
+    PracticeCopy copy = StartPracticeCopy(spec.seed);
+    return MakePracticeCopy(copy, spec.length);
+}

@@ -124,30 +124,6 @@ bool ResultRight(const Session& session, int32_t matchedCount) {
     return difference.empty() || Fail(difference.c_str());
 }
 
-// Bottom-up rows of 24-bit pixels from the screen, as a BMP file stores them;
-// empty when they could not be read.
-std::vector<BYTE> ReadPixels(const RECT& area, BITMAPINFOHEADER* header) {
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-    SelectObject(memory, previous);
-    ReleaseDC(nullptr, screen);
-    *header = BITMAPINFOHEADER{
-        sizeof(BITMAPINFOHEADER), width, height, 1, BITS_PER_PIXEL, BI_RGB, 0, 0, 0, 0, 0};
-    const int rowBytes =
-        (width * BITS_PER_PIXEL / 8 + ROW_ALIGNMENT - 1) / ROW_ALIGNMENT * ROW_ALIGNMENT;
-    std::vector<BYTE> pixels(static_cast<size_t>(rowBytes) * height);
-    const int rows = GetDIBits(memory, bitmap, 0, height, pixels.data(),
-                               reinterpret_cast<BITMAPINFO*>(header), DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    return rows == height && height > 0 ? pixels : std::vector<BYTE>();
-}
-
 bool WriteBmp(const std::string& path, const BITMAPINFOHEADER& header,
               const std::vector<BYTE>& pixels) {
     BITMAPFILEHEADER file{};
@@ -164,15 +140,33 @@ bool WriteBmp(const std::string& path, const BITMAPINFOHEADER& header,
     return std::fclose(out) == 0 && written;
 }
 
-// Sorvane's window as the user sees it on the screen.
+// Sorvane's window as the user sees it on the screen, read as a BMP file stores
+// it: bottom-up rows of 24-bit pixels, each padded to four bytes.
 bool Capture(const Session& session, const std::string& bmpPath) {
     drive::PumpFor(SETTLE_MS);
     RECT area{};
     GetWindowRect(session.sorvane.window, &area);
-    BITMAPINFOHEADER header{};
-    const std::vector<BYTE> pixels =
-        area.right > area.left ? ReadPixels(area, &header) : std::vector<BYTE>();
-    return (!pixels.empty() && WriteBmp(bmpPath, header, pixels)) ||
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    BITMAPINFOHEADER header{
+        sizeof(BITMAPINFOHEADER), width, height, 1, BITS_PER_PIXEL, BI_RGB, 0, 0, 0, 0, 0};
+    const int rowBytes =
+        (width * BITS_PER_PIXEL / 8 + ROW_ALIGNMENT - 1) / ROW_ALIGNMENT * ROW_ALIGNMENT;
+    std::vector<BYTE> pixels(width > 0 && height > 0 ? static_cast<size_t>(rowBytes) * height : 0);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    SelectObject(memory, previous);
+    ReleaseDC(nullptr, screen);
+    const int rows = pixels.empty()
+                         ? 0
+                         : GetDIBits(memory, bitmap, 0, height, pixels.data(),
+                                     reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    return (rows == height && !pixels.empty() && WriteBmp(bmpPath, header, pixels)) ||
            Fail("the picture could not be written");
 }
 

@@ -1,6 +1,6 @@
 // Whatever the trainer's text window holds, a comparison is right for what box
 // 101 then shows.
-#include "hostile_session.h"
+#include "sorvane_session.h"
 
 #include "main_window.h"
 

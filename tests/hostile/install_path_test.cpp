@@ -1,7 +1,7 @@
 // Sorvane installed where paths are awkward: Run starts the KochMorseTrainer.exe
 // beside it or nothing at all, and never a program an unquoted command line
 // would find first.
-#include "hostile_session.h"
+#include "sorvane_session.h"
 
 #include "launch_decoy.h"
 #include "main_window.h"

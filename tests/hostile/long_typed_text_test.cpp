@@ -1,7 +1,7 @@
 // A typed text far beyond 16-bit positions: 100,000 characters set into box 102
 // with WM_SETTEXT (a paste would be cut by the box's typing limit; text set this
 // way is not), its first wrong character beyond 32,767 and beyond 65,535.
-#include "hostile_session.h"
+#include "sorvane_session.h"
 
 #include "main_window.h"
 #include "reference_compare.h"

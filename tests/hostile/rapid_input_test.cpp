@@ -1,6 +1,6 @@
 // Clicks faster than anyone presses: posted bursts of Compare and Erase, and
 // Run pressed again and again.
-#include "hostile_session.h"
+#include "sorvane_session.h"
 
 #include "main_window.h"
 

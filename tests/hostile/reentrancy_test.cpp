@@ -1,6 +1,6 @@
 // The not-running box runs its own message loop inside a button's handling; the
 // window keeps working underneath it.
-#include "hostile_session.h"
+#include "sorvane_session.h"
 
 #include "main_window.h"
 

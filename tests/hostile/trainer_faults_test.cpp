@@ -1,5 +1,5 @@
 // A trainer that goes away and comes back, and one that is slow to answer.
-#include "hostile_session.h"
+#include "sorvane_session.h"
 
 #include "main_window.h"
 

@@ -220,16 +220,13 @@ Selection GetEditSelection(HWND edit) {
     return selection;
 }
 
-HWND FindMessageBox(DWORD processId, const std::string& caption) {
-    return SearchTopWindows(processId, caption, MESSAGE_BOX_CLASS).found;
-}
-
 int CountMessageBoxes(DWORD processId, const std::string& caption) {
     return SearchTopWindows(processId, caption, MESSAGE_BOX_CLASS).count;
 }
 
 HWND WaitMessageBox(DWORD processId, const std::string& caption) {
-    return WaitFound([&] { return FindMessageBox(processId, caption); }, DEFAULT_WAIT_MS);
+    return WaitFound([&] { return SearchTopWindows(processId, caption, MESSAGE_BOX_CLASS).found; },
+                     DEFAULT_WAIT_MS);
 }
 
 bool DismissMessageBox(HWND box) {

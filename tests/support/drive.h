@@ -87,7 +87,6 @@ Selection GetEditSelection(HWND edit);
 
 // Message boxes ("#32770" windows) of a process with this caption.
 constexpr char MESSAGE_BOX_CLASS[] = "#32770";
-HWND FindMessageBox(DWORD processId, const std::string& caption = "ERROR");
 int CountMessageBoxes(DWORD processId, const std::string& caption = "ERROR");
 HWND WaitMessageBox(DWORD processId, const std::string& caption = "ERROR");
 

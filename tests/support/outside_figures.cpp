@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <sstream>
+#include <utility>
 
 namespace perf {
 
@@ -25,11 +26,6 @@ constexpr char THREADS_KEY[] = "Threads:";
 
 std::string ProcPath(int linuxPid, const std::string& entry) {
     return PROC_ROOT + std::to_string(linuxPid) + "\\" + entry;
-}
-
-std::string Lower(std::string text) {
-    CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
-    return text;
 }
 
 // The names of the entries of a Z:\proc folder that are process or thread ids.
@@ -52,9 +48,9 @@ std::vector<int> NumericEntries(const std::string& folder) {
 }
 
 // argv[0] ends in the program's file name, after a path separator or quote.
-bool CommandLineNames(const std::string& commandLine, const std::string& exeName) {
-    const std::string line = Lower(commandLine);
-    const std::string name = Lower(exeName);
+bool CommandLineNames(std::string line, std::string name) {
+    CharLowerBuffA(line.data(), static_cast<DWORD>(line.size()));
+    CharLowerBuffA(name.data(), static_cast<DWORD>(name.size()));
     for (size_t at = line.find(name); at != std::string::npos; at = line.find(name, at + 1)) {
         const char before = at == 0 ? '\\' : line[at - 1];
         if (before == '\\' || before == '/' || before == '"' || before == ' ') {
@@ -122,25 +118,21 @@ long long GuiObjectCount(HANDLE process, DWORD kind) {
     return count == 0 ? NOT_REPORTED : static_cast<long long>(count);
 }
 
-struct WindowTally {
-    DWORD processId;
-    long long count;
-};
-
+// Counts the windows of the process whose id comes first in the pair.
 BOOL CALLBACK CountWindow(HWND window, LPARAM lParam) {
-    auto* tally = reinterpret_cast<WindowTally*>(lParam);
+    auto* tally = reinterpret_cast<std::pair<DWORD, long long>*>(lParam);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    tally->count += owner == tally->processId ? 1 : 0;
+    tally->second += owner == tally->first ? 1 : 0;
     return TRUE;
 }
 
 // The process's top-level windows and all their descendants: the desktop's
 // children, enumerated to every depth.
 long long WindowCount(DWORD processId) {
-    WindowTally tally{processId, 0};
+    std::pair<DWORD, long long> tally{processId, 0};
     EnumChildWindows(GetDesktopWindow(), CountWindow, reinterpret_cast<LPARAM>(&tally));
-    return tally.count;
+    return tally.second;
 }
 
 constexpr DWORD ANSWER_POLL_MS = 1;
