@@ -7,7 +7,7 @@
 
 namespace {
 
-using CompareButton = SorvaneWithTrainer;
+using CompareButton = SorvaneSession;
 
 constexpr DWORD SEVERAL_TICKS_MS = 500;
 

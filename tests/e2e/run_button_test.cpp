@@ -15,7 +15,7 @@ constexpr char MARKER_STATUS[] = "UNCHANGED";
 // Longer than another period of a clearing timer that was left running.
 constexpr DWORD RESULT_KEPT_MS = 3000;
 
-using RunButton = SorvaneWithTrainer;
+using RunButton = SorvaneSession;
 
 TEST_F(RunButton, RunWithTheTrainerRunningShowsTheNoticeForTwoSeconds) {
     const standin::Standin trainer = StartTrainer();

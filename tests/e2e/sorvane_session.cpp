@@ -37,6 +37,7 @@ void SorvaneSession::SetUp() {
     ASSERT_TRUE(NoWindowWithCaption(TRAINER_CAPTION)) << "a trainer window is left over";
 }
 
+// The folders go only once every process that may run from them has ended.
 void SorvaneSession::TearDown() {
     drive::CloseProgram(sorvane_, POLITE_CLOSE_WAIT_MS);
     for (drive::Process& other : others_) {
@@ -44,11 +45,11 @@ void SorvaneSession::TearDown() {
     }
     others_.clear();
     KillTrainerProcesses();
-    if (!copiedExe_.empty()) {
-        DeleteFileA(copiedExe_.c_str());
-        copiedExe_.clear();
-    }
     EXPECT_TRUE(NoWindowWithCaption(MAIN_DIALOG_CAPTION)) << "a Sorvane window survived the case";
+    for (const std::string& folder : folders_) {
+        testfiles::RemoveTree(folder);
+    }
+    folders_.clear();
 }
 
 bool SorvaneSession::StartSorvane(const std::string& folder) {
@@ -65,7 +66,6 @@ bool SorvaneSession::StartSorvane(const std::string& folder) {
             ADD_FAILURE() << "cannot copy " << exe << " to " << copy;
             return false;
         }
-        copiedExe_ = copy;
         exe = copy;
     }
     sorvane_ = drive::StartProgram(exe, "", MAIN_DIALOG_CAPTION, folder);
@@ -75,28 +75,12 @@ bool SorvaneSession::StartSorvane(const std::string& folder) {
     return sorvane_.window != nullptr;
 }
 
-void SorvaneSession::KillAtEnd(const drive::Process& process) {
-    others_.push_back(process);
-}
-
 void SorvaneSession::KillNow(drive::Process& process) {
     others_.erase(
         std::remove_if(others_.begin(), others_.end(),
                        [&](const drive::Process& other) { return other.id == process.id; }),
         others_.end());
     drive::KillProcess(process);
-}
-
-bool SorvaneSession::WaitFocus(int id) const {
-    return drive::WaitFor([this, id] { return Focus() == Control(id); });
-}
-
-bool SorvaneSession::WaitText(int id, const std::string& text, DWORD timeoutMs) const {
-    return drive::WaitFor([this, id, &text] { return Text(id) == text; }, timeoutMs);
-}
-
-bool SorvaneSession::WaitSorvaneExit(DWORD* exitCode, DWORD timeoutMs) {
-    return drive::WaitExit(sorvane_.process, timeoutMs, exitCode);
 }
 
 ::testing::AssertionResult SorvaneSession::EndsWithExitCodeZero() {
@@ -110,18 +94,18 @@ bool SorvaneSession::WaitSorvaneExit(DWORD* exitCode, DWORD timeoutMs) {
     return ::testing::AssertionSuccess();
 }
 
-standin::Standin SorvaneWithTrainer::StartTrainer(const std::string& arguments,
-                                                  const std::string& caption) {
+standin::Standin SorvaneSession::StartTrainer(const std::string& arguments,
+                                              const std::string& caption) {
     standin::Standin trainer = standin::StartStandin(arguments, caption);
     KillAtEnd(trainer.process);
     return trainer;
 }
 
-standin::Standin SorvaneWithTrainer::StartWithTrainer(const std::string& arguments) {
+standin::Standin SorvaneSession::StartWithTrainer(const std::string& arguments) {
     return WithSorvane(StartTrainer(arguments));
 }
 
-standin::Standin SorvaneWithTrainer::StartWithTrainerText(const std::string& text) {
+standin::Standin SorvaneSession::StartWithTrainerText(const std::string& text) {
     standin::Standin trainer = StartTrainer();
     if (trainer.frame != nullptr && !standin::SetStandinText(trainer.frame, text)) {
         ADD_FAILURE() << "the stand-in did not take the text";
@@ -130,7 +114,7 @@ standin::Standin SorvaneWithTrainer::StartWithTrainerText(const std::string& tex
     return WithSorvane(trainer);
 }
 
-standin::Standin SorvaneWithTrainer::WithSorvane(standin::Standin trainer) {
+standin::Standin SorvaneSession::WithSorvane(standin::Standin trainer) {
     if (trainer.frame != nullptr && !StartSorvane()) {
         ADD_FAILURE() << "Sorvane did not start";
         trainer.frame = nullptr;
@@ -138,46 +122,18 @@ standin::Standin SorvaneWithTrainer::WithSorvane(standin::Standin trainer) {
     return trainer;
 }
 
-standin::Standin SorvaneWithTrainer::StartLookalike() {
+standin::Standin SorvaneSession::StartLookalike() {
     return StartTrainer("--caption " + standin::Quoted(LOOKALIKE_CAPTION), LOOKALIKE_CAPTION);
 }
 
-void SorvaneWithTrainer::StopTrainer(standin::Standin& trainer) {
+void SorvaneSession::StopTrainer(standin::Standin& trainer) {
     KillNow(trainer.process);
     trainer.frame = nullptr;
 }
 
-bool SorvaneWithTrainer::TypeThenCompare(const std::string& typed, const std::string& expected,
-                                         DWORD timeoutMs) {
-    SetText(ID_TYPED_TEXT, typed);
-    return CompareUntilShown(expected, timeoutMs);
-}
-
-void SorvaneWithTrainer::ExpectResultRight(int32_t matchedCount) {
-    EXPECT_EQ(Text(ID_STATUS_LINE), drive::MatchLine(matchedCount));
-    ExpectResultRight();
-}
-
-void SorvaneWithTrainer::ExpectResultRight() {
-    ExpectShown(drive::ExpectedShown(Text(ID_TRANSMITTED_TEXT), Text(ID_TYPED_TEXT)));
-}
-
-bool SorvaneWithTrainer::WaitBoxCount(int count) {
-    return drive::WaitFor([&] { return drive::CountMessageBoxes(ProcessId()) == count; });
-}
-
-std::string SorvaneWithTrainer::TempFolder(const std::string& name) {
+std::string SorvaneSession::TempFolder(const std::string& name) {
     const std::string parent = testfiles::MakeTempFolder();
     folders_.push_back(parent);
     const std::string folder = parent + "\\" + name;
     return !parent.empty() && testfiles::MakeFolders(folder) ? folder : std::string();
-}
-
-// The folders go only once every process that may run from them has ended.
-void SorvaneWithTrainer::TearDown() {
-    SorvaneSession::TearDown();
-    for (const std::string& folder : folders_) {
-        testfiles::RemoveTree(folder);
-    }
-    folders_.clear();
 }

@@ -1,7 +1,7 @@
 // The end-to-end fixtures: SorvaneSession starts Sorvane.exe under Wine, finds
 // its window by the process it started and the exact caption, drives it with
 // messages as a user would, and kills whatever it started when the case ends.
-// SorvaneWithTrainer puts a stand-in trainer beside it, feeds it text, and
+// SorvaneSession puts a stand-in trainer beside it, feeds it text, and
 // checks a comparison the way a tester would: the window is right when the
 // status line and both selections are what the reference comparison gives for
 // the two texts read back from the boxes.
@@ -26,12 +26,16 @@ constexpr char TRAINER_CAPTION[] = "Koch Method CW Trainer - Brenlow";
 constexpr char SORVANE_EXE_VARIABLE[] = "SORVANE_EXE";
 
 constexpr DWORD SESSION_EXIT_WAIT_MS = 10000;
+constexpr DWORD REFRESH_WAIT_MS = 10000;
+// What the status line says when Run finds the trainer already running.
+constexpr char RUNNING_NOTICE[] = "Koch Trainer is RUNNING";
 
 class SorvaneSession : public ::testing::Test {
   protected:
     // Fails the case when a Sorvane or trainer window is still around.
     void SetUp() override;
-    // Kills every process the case started and waits for their windows to go.
+    // Kills every process the case started and waits for their windows to go,
+    // then removes its folders.
     void TearDown() override;
 
     // Starts Sorvane.exe and waits for its window. With `folder`, Sorvane.exe is
@@ -41,7 +45,7 @@ class SorvaneSession : public ::testing::Test {
     bool StartSorvane(const std::string& folder = "");
 
     // Has TearDown kill another process this case caused to start.
-    void KillAtEnd(const drive::Process& process);
+    void KillAtEnd(const drive::Process& process) { others_.push_back(process); }
     // Ends such a process now; TearDown then leaves it (and its closed handle) alone.
     void KillNow(drive::Process& process);
 
@@ -67,26 +71,20 @@ class SorvaneSession : public ::testing::Test {
     void TypeChars(const std::string& text) { drive::PostChars(Focus(), text); }
 
     HWND Focus() const { return drive::FocusOfThreadOf(Window()); }
-    bool WaitFocus(int id) const;
-    bool WaitText(int id, const std::string& text, DWORD timeoutMs = drive::DEFAULT_WAIT_MS) const;
+    bool WaitFocus(int id) const {
+        return drive::WaitFor([this, id] { return Focus() == Control(id); });
+    }
+    bool WaitText(int id, const std::string& text, DWORD timeoutMs = drive::DEFAULT_WAIT_MS) const {
+        return drive::WaitFor([this, id, &text] { return Text(id) == text; }, timeoutMs);
+    }
 
     // True when Sorvane ended within the time; its exit code is stored.
-    bool WaitSorvaneExit(DWORD* exitCode, DWORD timeoutMs = SESSION_EXIT_WAIT_MS);
+    bool WaitSorvaneExit(DWORD* exitCode, DWORD timeoutMs = SESSION_EXIT_WAIT_MS) {
+        return drive::WaitExit(sorvane_.process, timeoutMs, exitCode);
+    }
     // Sorvane ended within the time, with exit code 0.
     ::testing::AssertionResult EndsWithExitCodeZero();
 
-  private:
-    drive::Program sorvane_;
-    std::vector<drive::Process> others_;
-    std::string copiedExe_;
-};
-
-constexpr DWORD REFRESH_WAIT_MS = 10000;
-// What the status line says when Run finds the trainer already running.
-constexpr char RUNNING_NOTICE[] = "Koch Trainer is RUNNING";
-
-class SorvaneWithTrainer : public SorvaneSession {
-  protected:
     // Starts a stand-in trainer that the case ends; frame is null when it failed.
     standin::Standin StartTrainer(const std::string& arguments = "",
                                   const std::string& caption = STANDIN_CAPTION);
@@ -104,19 +102,27 @@ class SorvaneWithTrainer : public SorvaneSession {
     void StopTrainer(standin::Standin& trainer);
 
     // Presses Compare until box 101 shows `expected` (the refresh has read the
-    // trainer's current text); false when it never does.
+    // trainer's current text); false when it never does. Or sets `typed` into
+    // box 102 first.
     bool CompareUntilShown(const std::string& expected, DWORD timeoutMs = REFRESH_WAIT_MS) {
         return drive::CompareUntilShown(Window(), expected, timeoutMs);
     }
-    // Sets `typed` into box 102 first.
     bool TypeThenCompare(const std::string& typed, const std::string& expected,
-                         DWORD timeoutMs = REFRESH_WAIT_MS);
+                         DWORD timeoutMs = REFRESH_WAIT_MS) {
+        SetText(ID_TYPED_TEXT, typed);
+        return CompareUntilShown(expected, timeoutMs);
+    }
 
     // Checks status line and selections against the reference comparison of the
-    // boxes' texts, and with `matchedCount` that the status line counts so many.
-    void ExpectResultRight();
-    void ExpectResultRight(int32_t matchedCount);
-    // Checks them against what a case expects.
+    // boxes' texts, and with `matchedCount` that the status line counts so many;
+    // or against what a case expects.
+    void ExpectResultRight() {
+        ExpectShown(drive::ExpectedShown(Text(ID_TRANSMITTED_TEXT), Text(ID_TYPED_TEXT)));
+    }
+    void ExpectResultRight(int32_t matchedCount) {
+        EXPECT_EQ(Text(ID_STATUS_LINE), drive::MatchLine(matchedCount));
+        ExpectResultRight();
+    }
     void ExpectShown(const drive::Shown& want) {
         EXPECT_EQ(drive::ShownDifference(Window(), want), "");
     }
@@ -125,19 +131,21 @@ class SorvaneWithTrainer : public SorvaneSession {
     // removed when the case ends; empty on failure.
     std::string TempFolder(const std::string& name);
 
-    void TearDown() override;
-
     // Waits for the not-running box of Sorvane's process and dismisses it, or
     // until the process shows exactly `count` such boxes.
     bool DismissNotRunningBox() {
         return drive::DismissMessageBox(drive::WaitMessageBox(ProcessId()));
     }
-    bool WaitBoxCount(int count);
+    bool WaitBoxCount(int count) {
+        return drive::WaitFor([&] { return drive::CountMessageBoxes(ProcessId()) == count; });
+    }
 
   private:
     // Starts Sorvane beside a stand-in that started; frame is null when it did not.
     standin::Standin WithSorvane(standin::Standin trainer);
 
+    drive::Program sorvane_;
+    std::vector<drive::Process> others_;
     std::vector<std::string> folders_;
 };
 

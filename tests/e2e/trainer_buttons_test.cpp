@@ -10,7 +10,7 @@ constexpr int MESSAGE_BOX_TEXT_ID = 0xFFFF;
 constexpr char NOT_RUNNING_TEXT[] = "Koch Method CW Trainer Is Not Running";
 const standin::MessageCounts NOTHING_SENT{0, 0};
 
-class TrainerButtons : public SorvaneWithTrainer {
+class TrainerButtons : public SorvaneSession {
   protected:
     void ExpectBoxesAndStatusEmpty() {
         EXPECT_EQ(Text(ID_TRANSMITTED_TEXT), "");

@@ -15,7 +15,7 @@ constexpr PracticeSpec TYPED = {3000, 5};
 constexpr int RANDOM_PRESSES = 25;
 constexpr DWORD MAX_PAUSE_MS = 150;
 
-using HostileTrainerText = SorvaneWithTrainer;
+using HostileTrainerText = SorvaneSession;
 
 TEST_F(HostileTrainerText, EveryByteValueFrom1To255ComparesRight) {
     const std::string bytes = drive::EveryByteButNul();

@@ -55,7 +55,7 @@ std::string TypedWithOneMistake(const std::string& transmitted, const Row& row) 
     return typed;
 }
 
-using LongTypedText = SorvaneWithTrainer;
+using LongTypedText = SorvaneSession;
 
 TEST_F(LongTypedText, AFirstMismatchBeyond16BitPositionsIsCountedAndSelectedExactly) {
     const std::string transmitted = PracticeText(TRANSMITTED);

@@ -16,7 +16,7 @@ constexpr DWORD RUN_PRESS_INTERVAL_MS = 150;
 constexpr DWORD CLEAR_EARLIEST_MS = 1900;
 constexpr DWORD CLEAR_LATEST_MS = 5000;
 
-using RapidInput = SorvaneWithTrainer;
+using RapidInput = SorvaneSession;
 
 TEST_F(RapidInput, ABurstOfComparesAndErasesEndsRightAndTheProgramStillAnswers) {
     const std::string text = PracticeText(TEXT);

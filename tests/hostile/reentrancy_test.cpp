@@ -8,7 +8,7 @@ namespace {
 
 constexpr char LATE_TEXT[] = "LATE START";
 
-using Reentrancy = SorvaneWithTrainer;
+using Reentrancy = SorvaneSession;
 
 // Two Begins with no trainer open two boxes. A trainer started while they are
 // open is read by the refresh running inside them: Compare, pressed while the

@@ -41,8 +41,7 @@ void ExpectNoGrowth(const char* what, long long before, long long after) {
 } // namespace
 
 TEST_F(SorvaneSoak, ShortSoakKeepsMemoryAndObjectCountsFlat) {
-    standin::Standin trainer = standin::StartStandin(TRAINER_ARGUMENTS);
-    KillAtEnd(trainer.process);
+    standin::Standin trainer = StartTrainer(TRAINER_ARGUMENTS);
     ASSERT_NE(trainer.frame, nullptr) << "the stand-in trainer did not start";
     const std::vector<int> earlier = perf::LinuxPidsRunning(SORVANE_EXE_NAME);
     ASSERT_TRUE(StartSorvane());
