@@ -55,23 +55,17 @@ int StartWithLinuxPid(const std::string& exe, const char* caption, drive::Progra
                : 0;
 }
 
-void Close(drive::Program* program) {
-    drive::CloseProgram(*program, CLOSE_WAIT_MS);
-}
-
 double OneStart(const std::string& exe, const char* caption) {
     drive::Program program;
     const double ms = StartTimed(exe, "", caption, &program);
-    Close(&program);
+    drive::CloseProgram(program, CLOSE_WAIT_MS);
     Sleep(BETWEEN_STARTS_MS);
     return ms;
 }
 
 double SharePercent(long long startNs, long long endNs, double elapsedMs) {
-    if (startNs < 0 || endNs < 0 || elapsedMs <= 0) {
-        return -1.0;
-    }
-    return static_cast<double>(endNs - startNs) / NS_PER_MS / elapsedMs * PERCENT;
+    const bool readable = startNs >= 0 && endNs >= 0 && elapsedMs > 0;
+    return readable ? static_cast<double>(endNs - startNs) / NS_PER_MS / elapsedMs * PERCENT : -1.0;
 }
 
 long long ServerCpu(int serverPid) {
@@ -104,7 +98,7 @@ void MeasureIdle(const std::string& exe, const char* caption, const DriverOption
         share = SharePercent(cpu0, cpu1, elapsed);
         server = SharePercent(server0, server1, elapsed);
     }
-    Close(&program);
+    drive::CloseProgram(program, CLOSE_WAIT_MS);
     series->share.push_back(share);
     series->server.push_back(server);
 }
@@ -153,12 +147,12 @@ bool PrepareCompare(HWND window, HWND trainerFrame, const DriverOptions& options
 }
 
 void PrintCompareCheck(const char* name, HWND window, const std::string& text) {
-    const std::string status = drive::WindowText(GetDlgItem(window, ID_STATUS_LINE));
     std::printf("RESULT %s_chars %zu\n", name, text.size());
     std::printf("RESULT %s_box_chars %zu\n", name,
                 drive::WindowText(GetDlgItem(window, ID_TRANSMITTED_TEXT)).size());
     std::printf("RESULT %s_nonblank %d\n", name, drive::NonBlankCount(text));
-    std::printf("RESULT %s_matched %ld\n", name, std::atol(status.c_str()));
+    std::printf("RESULT %s_matched %ld\n", name,
+                std::atol(drive::WindowText(GetDlgItem(window, ID_STATUS_LINE)).c_str()));
 }
 
 // The stand-in's practice copy in its short lines, or as one unbroken paragraph.
@@ -225,11 +219,11 @@ int IdleFigure(const DriverOptions& options) {
     drive::Program trainer;
     if (StartTimed(options.standin, FULL_TEXT_ARGUMENTS, TRAINER_CAPTION, &trainer) < 0) {
         std::fprintf(stderr, "idle: the stand-in trainer did not start\n");
-        Close(&trainer);
+        drive::CloseProgram(trainer, CLOSE_WAIT_MS);
         return 1;
     }
     const bool done = RunIdleScenario(options, "_trainer");
-    Close(&trainer);
+    drive::CloseProgram(trainer, CLOSE_WAIT_MS);
     return done ? 0 : 1;
 }
 
@@ -258,8 +252,8 @@ int CompareFigure(const DriverOptions& options) {
         PrintCompareCheck(options.figureName.c_str(), sorvane.window, text);
         std::printf("RESULT %s_ms %.1f\n", options.figureName.c_str(), Median(samples));
     }
-    Close(&sorvane);
-    Close(&trainer);
+    drive::CloseProgram(sorvane, CLOSE_WAIT_MS);
+    drive::CloseProgram(trainer, CLOSE_WAIT_MS);
     return ready && static_cast<int>(samples.size()) == options.runs ? 0 : 1;
 }
 
@@ -280,8 +274,8 @@ int SoakFigure(const DriverOptions& options) {
     if (soaked) {
         PrintSoak(options, plan, soak);
     }
-    Close(&sorvane);
-    Close(&trainer);
+    drive::CloseProgram(sorvane, CLOSE_WAIT_MS);
+    drive::CloseProgram(trainer, CLOSE_WAIT_MS);
     return soaked && soak.answered == plan.presses ? 0 : 1;
 }
 

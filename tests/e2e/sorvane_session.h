@@ -114,17 +114,14 @@ class SorvaneSession : public ::testing::Test {
     }
 
     // Checks status line and selections against the reference comparison of the
-    // boxes' texts, and with `matchedCount` that the status line counts so many;
-    // or against what a case expects.
+    // boxes' texts, and with `matchedCount` that the status line counts so many.
     void ExpectResultRight() {
-        ExpectShown(drive::ExpectedShown(Text(ID_TRANSMITTED_TEXT), Text(ID_TYPED_TEXT)));
+        EXPECT_EQ(drive::ShownNow(Window()),
+                  drive::ExpectedShown(Text(ID_TRANSMITTED_TEXT), Text(ID_TYPED_TEXT)));
     }
     void ExpectResultRight(int32_t matchedCount) {
         EXPECT_EQ(Text(ID_STATUS_LINE), drive::MatchLine(matchedCount));
         ExpectResultRight();
-    }
-    void ExpectShown(const drive::Shown& want) {
-        EXPECT_EQ(drive::ShownDifference(Window(), want), "");
     }
 
     // A fresh folder named `name` (spaces allowed) inside a new temporary folder,

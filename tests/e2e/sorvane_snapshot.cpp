@@ -6,6 +6,7 @@
 // Usage: sorvane_snapshot SORVANE_EXE TRAINER_EXE OUTPUT_BMP   (Unix or Windows paths)
 #include "drive.h"
 #include "main_window.h"
+#include "reference_compare.h"
 #include "standin_client.h"
 
 #include <cctype>
@@ -55,17 +56,14 @@ std::string TypedCopyWithOneMistake(const std::string& sent) {
     int32_t seen = 0;
     for (char c : sent) {
         const auto u = static_cast<unsigned char>(c);
-        if (c == '\r') {
-            continue;
-        }
         if (c == ' ' || c == '\n') {
             typed += ' ';
-            continue;
+        } else if (c != '\r' && seen++ == mistakeAt) {
+            typed += static_cast<char>(
+                std::tolower(std::toupper(u) == MISTAKE ? MISTAKE_FOR_E : MISTAKE));
+        } else if (c != '\r') {
+            typed += static_cast<char>(std::tolower(u));
         }
-        if (seen++ == mistakeAt) {
-            c = std::toupper(u) == MISTAKE ? MISTAKE_FOR_E : MISTAKE;
-        }
-        typed += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
     return typed;
 }
@@ -115,21 +113,22 @@ bool TypeCopy(const Session& session, const std::string& typed) {
 // Right when the window shows what the reference comparison gives for the texts
 // of its boxes, and that is the one mistake typed.
 bool ResultRight(const Session& session, int32_t matchedCount) {
-    const drive::Shown want =
-        drive::ExpectedShown(Text(session, ID_TRANSMITTED_TEXT), Text(session, ID_TYPED_TEXT));
-    if (want.status != drive::MatchLine(matchedCount) || want.typed.start == want.typed.end) {
+    const std::string transmitted = Text(session, ID_TRANSMITTED_TEXT);
+    const std::string typed = Text(session, ID_TYPED_TEXT);
+    const CompareResult result = reference::Compare(transmitted, typed);
+    if (result.outcome != CompareOutcome::Mismatch || result.matchedCount != matchedCount) {
         return Fail("the boxes do not hold one mistake where it was typed");
     }
-    const std::string difference = drive::ShownDifference(session.sorvane.window, want);
-    return difference.empty() || Fail(difference.c_str());
+    const std::string shown = drive::ShownNow(session.sorvane.window);
+    const std::string want = drive::ExpectedShown(transmitted, typed);
+    return shown == want || Fail((shown + " instead of " + want).c_str());
 }
 
 bool WriteBmp(const std::string& path, const BITMAPINFOHEADER& header,
               const std::vector<BYTE>& pixels) {
-    BITMAPFILEHEADER file{};
-    file.bfType = BMP_SIGNATURE;
-    file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
-    file.bfSize = static_cast<DWORD>(file.bfOffBits + pixels.size());
+    const DWORD offBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    const BITMAPFILEHEADER file{BMP_SIGNATURE, static_cast<DWORD>(offBits + pixels.size()), 0, 0,
+                                offBits};
     FILE* out = std::fopen(path.c_str(), "wb");
     if (out == nullptr) {
         return false;

@@ -48,10 +48,8 @@ bool QuerySending(HWND frame) {
 }
 
 bool SetStandinText(HWND frame, const std::string& bytes) {
-    COPYDATASTRUCT data{};
-    data.dwData = STANDIN_COPYDATA_SET_TEXT;
-    data.cbData = static_cast<DWORD>(bytes.size());
-    data.lpData = const_cast<char*>(bytes.data());
+    COPYDATASTRUCT data{STANDIN_COPYDATA_SET_TEXT, static_cast<DWORD>(bytes.size()),
+                        const_cast<char*>(bytes.data())};
     DWORD_PTR result = 0;
     return Ask(frame, WM_COPYDATA, reinterpret_cast<LPARAM>(&data), &result) && result == TRUE;
 }

@@ -65,12 +65,6 @@ WindowSearch SearchTopWindows(DWORD processId, const std::string& caption,
     return search;
 }
 
-HWND WaitFound(const std::function<HWND()>& find, DWORD timeoutMs) {
-    HWND found = nullptr;
-    WaitFor([&] { return (found = find()) != nullptr; }, timeoutMs);
-    return found;
-}
-
 } // namespace
 
 std::string ToWindowsPath(const std::string& path) {
@@ -130,13 +124,10 @@ Process StartProcess(const std::string& exePath, const std::string& arguments,
 }
 
 bool WaitExit(const Process& process, DWORD timeoutMs, DWORD* exitCode) {
-    if (process.handle == nullptr ||
-        WaitForSingleObject(process.handle, timeoutMs) != WAIT_OBJECT_0) {
-        return false;
-    }
     DWORD ignored = 0;
-    GetExitCodeProcess(process.handle, exitCode != nullptr ? exitCode : &ignored);
-    return true;
+    return process.handle != nullptr &&
+           WaitForSingleObject(process.handle, timeoutMs) == WAIT_OBJECT_0 &&
+           GetExitCodeProcess(process.handle, exitCode != nullptr ? exitCode : &ignored);
 }
 
 void KillProcess(Process& process) {
@@ -189,7 +180,10 @@ HWND FindAnyTopWindow(const std::string& caption) {
 }
 
 HWND WaitTopWindow(DWORD processId, const std::string& caption, DWORD timeoutMs) {
-    return WaitFound([&] { return SearchTopWindows(processId, caption).found; }, timeoutMs);
+    HWND found = nullptr;
+    WaitFor([&] { return (found = SearchTopWindows(processId, caption).found) != nullptr; },
+            timeoutMs);
+    return found;
 }
 
 std::string WindowText(HWND window) {
@@ -225,8 +219,11 @@ int CountMessageBoxes(DWORD processId, const std::string& caption) {
 }
 
 HWND WaitMessageBox(DWORD processId, const std::string& caption) {
-    return WaitFound([&] { return SearchTopWindows(processId, caption, MESSAGE_BOX_CLASS).found; },
-                     DEFAULT_WAIT_MS);
+    HWND found = nullptr;
+    WaitFor([&] {
+        return (found = SearchTopWindows(processId, caption, MESSAGE_BOX_CLASS).found) != nullptr;
+    });
+    return found;
 }
 
 bool DismissMessageBox(HWND box) {
@@ -318,37 +315,30 @@ std::string MatchLine(int32_t matchedCount) {
     return " " + std::to_string(matchedCount) + " characters match to first error";
 }
 
-Shown ExpectedShown(const std::string& transmitted, const std::string& typed) {
+std::string ShownLine(const std::string& status, const Selection& transmitted,
+                      const Selection& typed) {
+    const auto text = [](const Selection& selection) {
+        return selection.start == selection.end
+                   ? std::string("nothing")
+                   : std::to_string(selection.start) + "-" + std::to_string(selection.end);
+    };
+    return "status \"" + status + "\", box 101 selects " + text(transmitted) +
+           ", box 102 selects " + text(typed);
+}
+
+std::string ShownNow(HWND window) {
+    return ShownLine(WindowText(GetDlgItem(window, ID_STATUS_LINE)),
+                     GetEditSelection(GetDlgItem(window, ID_TRANSMITTED_TEXT)),
+                     GetEditSelection(GetDlgItem(window, ID_TYPED_TEXT)));
+}
+
+std::string ExpectedShown(const std::string& transmitted, const std::string& typed) {
     const CompareResult result = reference::Compare(transmitted, typed);
     const auto at = [](int32_t position) {
         return position > 0 ? Selection{DWORD(position - 1), DWORD(position)} : Selection{};
     };
-    return {MatchLine(result.matchedCount), at(result.transmittedPosition),
-            at(result.typedPosition)};
-}
-
-std::string ShownDifference(HWND window, const Shown& want) {
-    std::string difference;
-    const std::string status = WindowText(GetDlgItem(window, ID_STATUS_LINE));
-    if (status != want.status) {
-        difference += "status line \"" + status + "\", not \"" + want.status + "\"; ";
-    }
-    const std::pair<int, Selection> boxes[] = {{ID_TRANSMITTED_TEXT, want.transmitted},
-                                               {ID_TYPED_TEXT, want.typed}};
-    for (const auto& [id, selection] : boxes) {
-        const Selection got = GetEditSelection(GetDlgItem(window, id));
-        const bool none = selection.start == selection.end;
-        if (none ? got.start != got.end
-                 : got.start != selection.start || got.end != selection.end) {
-            difference +=
-                "box " + std::to_string(id) + " selects " + std::to_string(got.start) + "-" +
-                std::to_string(got.end) + ", not " +
-                (none ? "nothing"
-                      : std::to_string(selection.start) + "-" + std::to_string(selection.end)) +
-                "; ";
-        }
-    }
-    return difference;
+    return ShownLine(MatchLine(result.matchedCount), at(result.transmittedPosition),
+                     at(result.typedPosition));
 }
 
 std::string EveryByteButNul() {

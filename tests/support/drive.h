@@ -65,11 +65,9 @@ Program StartProgram(const std::string& exePath, const std::string& arguments,
 // started); its exit code is then stored.
 bool CloseProgram(Program& program, DWORD waitMs, DWORD* exitCode = nullptr);
 
-// Any top-level window with exactly this caption, of any process.
+// A top-level window with exactly this caption, visible or not: of any process
+// now, or of process `processId` (0: any) once it appears; null when none did.
 HWND FindAnyTopWindow(const std::string& caption);
-
-// The top-level window of process `processId` (0: any) with exactly this
-// caption, visible or not, once it appears; null when none did.
 HWND WaitTopWindow(DWORD processId, const std::string& caption, DWORD timeoutMs = DEFAULT_WAIT_MS);
 
 // Read and set across processes with WM_GETTEXTLENGTH, WM_GETTEXT and WM_SETTEXT.
@@ -96,10 +94,9 @@ bool DismissMessageBox(HWND box);
 // True when the window's thread handles a sent message within a few seconds.
 bool Answers(HWND window);
 
-// Posts a click (never sends: a click that opens a message box would not return).
+// Posts a click, returning at once (a sent click that opens a message box would
+// not return), or sends one, returning when the dialog has handled it.
 void PostClick(HWND dialog, int controlId);
-
-// Sends a click and returns when the dialog has handled it.
 void SendClick(HWND dialog, int controlId);
 
 // The window that has the keyboard focus in the thread that owns `window`.
@@ -133,22 +130,16 @@ int32_t NonBlankCount(const std::string& text);
 // has read the trainer's current text); false when it never does.
 bool CompareUntilShown(HWND window, const std::string& shown, DWORD timeoutMs = DEFAULT_WAIT_MS);
 
-// What Sorvane's window shows after Compare: the status line and the selection
-// of boxes 101 and 102, where start == end stands for no selection.
-struct Shown {
-    std::string status;
-    Selection transmitted;
-    Selection typed;
-};
-
 // The status line for a count, written out here once rather than taken from the program.
 std::string MatchLine(int32_t matchedCount);
 
+// What Sorvane's window shows after Compare, as one line: the status line and the
+// selection of boxes 101 and 102, where start == end stands for no selection.
+std::string ShownLine(const std::string& status, const Selection& transmitted,
+                      const Selection& typed);
+std::string ShownNow(HWND window);
 // What a comparison of these texts should show, by the plain reference comparison.
-Shown ExpectedShown(const std::string& transmitted, const std::string& typed);
-
-// Empty when the window shows `want`; otherwise what differs.
-std::string ShownDifference(HWND window, const Shown& want);
+std::string ExpectedShown(const std::string& transmitted, const std::string& typed);
 
 // Bytes 1 to 255 in order: every character a window text can hold.
 std::string EveryByteButNul();

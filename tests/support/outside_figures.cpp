@@ -75,10 +75,8 @@ bool SharesOurPrefix(int linuxPid) {
 long long StatusValue(int linuxPid, const char* key) {
     const std::string status = testfiles::ReadBytes(ProcPath(linuxPid, "status"));
     const size_t at = status.find(key);
-    if (at == std::string::npos) {
-        return NOT_REPORTED;
-    }
-    return std::atoll(status.c_str() + at + std::strlen(key));
+    return at == std::string::npos ? NOT_REPORTED
+                                   : std::atoll(status.c_str() + at + std::strlen(key));
 }
 
 // The first field of schedstat: nanoseconds spent running.
@@ -86,8 +84,7 @@ long long ThreadRunNanoseconds(int linuxPid, int threadId) {
     std::istringstream fields(testfiles::ReadBytes(
         ProcPath(linuxPid, "task\\" + std::to_string(threadId) + "\\schedstat")));
     long long value = NOT_REPORTED;
-    fields >> value;
-    return fields ? value : NOT_REPORTED;
+    return fields >> value ? value : NOT_REPORTED;
 }
 
 // Fallback at 10 ms resolution: utime + stime of the whole process.
@@ -147,10 +144,9 @@ constexpr DWORD SETTLE_MS = 2000;
 // Bounded, so a companion that hangs ends the measurement instead of stalling it.
 LRESULT SendBounded(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD timeoutMs) {
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, timeoutMs, &result)) {
-        return -1;
-    }
-    return static_cast<LRESULT>(result);
+    return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, timeoutMs, &result)
+               ? static_cast<LRESULT>(result)
+               : -1;
 }
 
 // `presses` presses spread evenly over `durationMs`; returns when the time is
@@ -242,10 +238,8 @@ long long CpuNanoseconds(int linuxPid) {
 // 0 means the figure is not reported.
 long long HandleCount(HANDLE process) {
     DWORD count = 0;
-    if (!GetProcessHandleCount(process, &count) || count == 0) {
-        return NOT_REPORTED;
-    }
-    return static_cast<long long>(count);
+    return GetProcessHandleCount(process, &count) && count != 0 ? static_cast<long long>(count)
+                                                                : NOT_REPORTED;
 }
 
 ResourceSnapshot TakeSnapshot(HANDLE process, DWORD processId, int linuxPid) {

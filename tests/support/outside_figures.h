@@ -1,14 +1,8 @@
-// What a benchmark or soak can learn about another Wine process, and the clock
-// and median every figure is reported with. Wine's own per-process figures for
-// other processes do not move, so CPU time and memory come from the Linux
-// process behind it, read through Wine's Z: drive; handle counts come from
-// Windows calls where Wine answers them.
-//
-// Then pressing the companion's Compare button from outside, and the soak built
-// on it, as the soak test and the soak benchmark both run it with plans of their
-// own: the trainer's text typed into box 102, Compare pressed at an even pace
-// through a warm-up (so one-off allocations happen before "before") and then
-// through the soak, resources taken before and after.
+// What a benchmark or soak can learn about another Wine process, the clock and
+// median every figure is reported with, and the soak itself. Wine's own
+// per-process figures for other processes do not move, so CPU time and memory
+// come from the Linux process behind it, read through Wine's Z: drive; handle
+// counts come from Windows calls where Wine answers them.
 #pragma once
 
 #include "drive.h"
@@ -65,6 +59,10 @@ void PrintSnapshot(const char* prefix, const ResourceSnapshot& snapshot);
 // the click to the new status line, negative when it did not come in time.
 double PressCompareTimed(HWND window);
 
+// The soak test and the soak benchmark run it with plans of their own: the
+// trainer's text typed into box 102, Compare pressed at an even pace through a
+// warm-up (so one-off allocations happen before "before") and then through the
+// soak, resources taken before and after.
 struct SoakPlan {
     DWORD warmUpMs;
     int warmUpPresses;

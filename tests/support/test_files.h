@@ -1,6 +1,6 @@
 // Files and folders for tests that place programs somewhere on purpose: fresh
 // temporary folders, copies, reading a file whole, and removal afterwards. Paths
-// may exceed MAX_PATH: every call goes through the "\\?\" form.
+// below a temporary folder may exceed MAX_PATH: those calls go through the "\\?\" form.
 #pragma once
 
 #include <windows.h>

@@ -3,12 +3,10 @@
 #include <memory>
 #include <thread>
 
-namespace {
 bool CallWithin(const std::function<void()>& work) {
     return RunDetached(work).wait_for(std::chrono::milliseconds(LINK_CALL_TIMEOUT_MS)) ==
            std::future_status::ready;
 }
-} // namespace
 
 std::future<void> RunDetached(const std::function<void()>& work) {
     auto done = std::make_shared<std::promise<void>>();
@@ -26,7 +24,7 @@ void TrainerLinkTest::SetUp() {
 
 void TrainerLinkTest::TearDown() {
     for (DWORD processId : launched) {
-        drive::KillProcessById(processId);
+        drive::KillProcessById(processId); // 0 opens nothing
     }
     for (standin::Standin& trainer : trainers) {
         standin::StopStandin(trainer);
@@ -51,17 +49,6 @@ void TrainerLinkTest::StopTrainer(standin::Standin& trainer) {
     }
     trainer = {};
     EXPECT_TRUE(drive::WaitFor([frame] { return !IsWindow(frame); })) << "the trainer stayed";
-}
-
-void TrainerLinkTest::ForgetNot(DWORD processId) {
-    if (processId != 0) {
-        launched.push_back(processId);
-    }
-}
-
-std::string TrainerLinkTest::TempFolder() {
-    folders.push_back(testfiles::MakeTempFolder());
-    return folders.back();
 }
 
 // The result lives on the heap so that a call that never returns cannot write
