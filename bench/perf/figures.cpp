@@ -1,13 +1,11 @@
 // The four figures the driver runs, each against what its floor costs in the
 // same run.
-#include "box_text.h"
 #include "drive.h"
 #include "floor_dialog.h"
 #include "main_dialog_callback.h"
 #include "main_window.h"
 #include "outside_figures.h"
 #include "perf_driver.h"
-#include "soak_run.h"
 #include "test_files.h"
 #include "trainer_link.h"
 
@@ -34,26 +32,41 @@ constexpr int WARM_UP_SHARE = 20;
 constexpr DWORD MIN_WARM_UP_MS = 5000;
 constexpr int MIN_WARM_UP_PRESSES = 10;
 constexpr char WINESERVER_NAME[] = "wineserver";
+constexpr DWORD PROGRAM_START_TIMEOUT_MS = 30000;
+constexpr DWORD CLOSE_WAIT_MS = 10000;
+constexpr DWORD LINUX_PID_WAIT_MS = 5000;
+constexpr DWORD START_POLL_MS = 1;
 
-double OneStart(const std::string& exe, const std::string& caption) {
-    Running running;
-    const double ms = StartTimed(exe, "", caption, &running);
-    CloseProgram(&running);
+// The milliseconds from just before process creation to the program's window
+// being visible; negative when it did not show in time.
+double StartTimed(const std::string& exe, const std::string& arguments, const char* caption,
+                  drive::Program* program) {
+    const double start = NowMs();
+    *program =
+        drive::StartProgram(exe, arguments, caption, "", PROGRAM_START_TIMEOUT_MS, START_POLL_MS);
+    return program->window != nullptr ? NowMs() - start : -1.0;
+}
+
+// The same, untimed, and the Linux process behind it; 0 when any step failed.
+int StartWithLinuxPid(const std::string& exe, const char* caption, drive::Program* program) {
+    const std::string name = exe.substr(exe.find_last_of("\\/") + 1); // npos + 1 is 0: all
+    const std::vector<int> before = LinuxPidsRunning(name);
+    return StartTimed(exe, "", caption, program) >= 0
+               ? WaitNewLinuxPid(name, before, LINUX_PID_WAIT_MS)
+               : 0;
+}
+
+double OneStart(const std::string& exe, const char* caption) {
+    drive::Program program;
+    const double ms = StartTimed(exe, "", caption, &program);
+    drive::CloseProgram(program, CLOSE_WAIT_MS);
     Sleep(BETWEEN_STARTS_MS);
     return ms;
 }
 
-// A share of one core in percent, or of the wineserver's; negative when unreadable.
-struct IdleSample {
-    double share = -1.0;
-    double server = -1.0;
-};
-
 double SharePercent(long long startNs, long long endNs, double elapsedMs) {
-    if (startNs < 0 || endNs < 0 || elapsedMs <= 0) {
-        return -1.0;
-    }
-    return static_cast<double>(endNs - startNs) / NS_PER_MS / elapsedMs * PERCENT;
+    const bool readable = startNs >= 0 && endNs >= 0 && elapsedMs > 0;
+    return readable ? static_cast<double>(endNs - startNs) / NS_PER_MS / elapsedMs * PERCENT : -1.0;
 }
 
 long long ServerCpu(int serverPid) {
@@ -66,60 +79,57 @@ int ServerPid() {
     return pids.size() == 1 ? pids.front() : 0;
 }
 
-IdleSample MeasureIdle(const std::string& exe, const char* caption, int seconds, int serverPid) {
-    IdleSample sample;
-    Running running;
-    if (StartProgram(exe, "", caption, &running)) {
-        Sleep(IDLE_SETTLE_MS);
-        const long long cpu0 = CpuNanoseconds(running.linuxPid);
-        const long long server0 = ServerCpu(serverPid);
-        const double start = NowMs();
-        Sleep(static_cast<DWORD>(seconds * MS_PER_SECOND));
-        const long long cpu1 = CpuNanoseconds(running.linuxPid);
-        const long long server1 = ServerCpu(serverPid);
-        const double elapsed = NowMs() - start;
-        sample.share = SharePercent(cpu0, cpu1, elapsed);
-        sample.server = SharePercent(server0, server1, elapsed);
-    }
-    CloseProgram(&running);
-    return sample;
-}
-
-void PrintSample(const std::string& name, const IdleSample& sample) {
-    std::printf("SAMPLE %s %.2f wineserver %.2f\n", name.c_str(), sample.share, sample.server);
-}
-
-void PrintMedians(const std::string& name, const std::vector<IdleSample>& samples) {
+// One program's idle samples: its share of one core in percent and the
+// wineserver's over the same stretch; negative when unreadable.
+struct IdleSeries {
+    std::string name;
     std::vector<double> share;
     std::vector<double> server;
-    for (const IdleSample& sample : samples) {
-        share.push_back(sample.share);
-        server.push_back(sample.server);
+};
+
+void MeasureIdle(const std::string& exe, const char* caption, const DriverOptions& options,
+                 int serverPid, IdleSeries* series) {
+    double share = -1.0;
+    double server = -1.0;
+    drive::Program program;
+    const int linuxPid = StartWithLinuxPid(exe, caption, &program);
+    if (linuxPid != 0) {
+        Sleep(IDLE_SETTLE_MS);
+        const long long cpu0 = CpuNanoseconds(linuxPid);
+        const long long server0 = ServerCpu(serverPid);
+        const double start = NowMs();
+        Sleep(static_cast<DWORD>(options.idleSeconds * MS_PER_SECOND));
+        const long long cpu1 = CpuNanoseconds(linuxPid);
+        const long long server1 = ServerCpu(serverPid);
+        const double elapsed = NowMs() - start;
+        share = SharePercent(cpu0, cpu1, elapsed);
+        server = SharePercent(server0, server1, elapsed);
     }
-    std::printf("RESULT %s %.2f\n", name.c_str(), Median(share));
-    std::printf("RESULT %s_wineserver %.2f\n", name.c_str(), Median(server));
+    drive::CloseProgram(program, CLOSE_WAIT_MS);
+    series->share.push_back(share);
+    series->server.push_back(server);
 }
 
 // Runs alternate between the companion and the bare-poller floor.
 bool RunIdleScenario(const DriverOptions& options, const std::string& suffix, int serverPid) {
-    const std::string name = "idle" + suffix + "_percent";
-    const std::string floorName = "idle" + suffix + "_floor_percent";
-    std::vector<IdleSample> product;
-    std::vector<IdleSample> floor;
+    IdleSeries product{"idle" + suffix + "_percent", {}, {}};
+    IdleSeries floor{"idle" + suffix + "_floor_percent", {}, {}};
     for (int run = 0; run < options.runs; ++run) {
-        product.push_back(
-            MeasureIdle(options.sorvane, MAIN_DIALOG_CAPTION, options.idleSeconds, serverPid));
-        floor.push_back(
-            MeasureIdle(options.barePoller, BARE_POLLER_CAPTION, options.idleSeconds, serverPid));
-        if (product.back().share < 0 || floor.back().share < 0) {
+        MeasureIdle(options.sorvane, MAIN_DIALOG_CAPTION, options, serverPid, &product);
+        MeasureIdle(options.barePoller, BARE_POLLER_CAPTION, options, serverPid, &floor);
+        if (product.share.back() < 0 || floor.share.back() < 0) {
             std::fprintf(stderr, "idle: a program did not start or its /proc was unreadable\n");
             return false;
         }
-        PrintSample(name, product.back());
-        PrintSample(floorName, floor.back());
+        for (const IdleSeries* series : {&product, &floor}) {
+            std::printf("SAMPLE %s %.2f wineserver %.2f\n", series->name.c_str(),
+                        series->share.back(), series->server.back());
+        }
     }
-    PrintMedians(name, product);
-    PrintMedians(floorName, floor);
+    for (const IdleSeries* series : {&product, &floor}) {
+        std::printf("RESULT %s %.2f\n", series->name.c_str(), Median(series->share));
+        std::printf("RESULT %s_wineserver %.2f\n", series->name.c_str(), Median(series->server));
+    }
     return true;
 }
 
@@ -132,7 +142,7 @@ double OnePress(HWND window) {
 
 bool PrepareCompare(HWND window, HWND trainerFrame, const DriverOptions& options,
                     std::string* text) {
-    *text = ReadTrainerText(trainerFrame);
+    *text = drive::StandinText(trainerFrame).substr(0, drive::TRAINER_READ_LIMIT);
     if (text->empty() || !testfiles::WriteBytes(options.textOut, *text)) {
         std::fprintf(stderr, "compare: no trainer text, or %s not writable\n",
                      options.textOut.c_str());
@@ -144,30 +154,27 @@ bool PrepareCompare(HWND window, HWND trainerFrame, const DriverOptions& options
 }
 
 void PrintCompareCheck(const char* name, HWND window, const std::string& text) {
-    const std::string status = drive::WindowText(GetDlgItem(window, ID_STATUS_LINE));
     std::printf("RESULT %s_chars %zu\n", name, text.size());
     std::printf("RESULT %s_box_chars %zu\n", name,
                 drive::WindowText(GetDlgItem(window, ID_TRANSMITTED_TEXT)).size());
-    std::printf("RESULT %s_nonblank %zu\n", name, NonBlankCount(text));
-    std::printf("RESULT %s_matched %ld\n", name, std::atol(status.c_str()));
+    std::printf("RESULT %s_nonblank %d\n", name, drive::NonBlankCount(text));
+    std::printf("RESULT %s_matched %ld\n", name,
+                std::atol(drive::WindowText(GetDlgItem(window, ID_STATUS_LINE)).c_str()));
 }
 
 // The stand-in's practice copy in its short lines, or as one unbroken paragraph.
 std::string CompareTrainerArguments(const DriverOptions& options) {
-    if (options.unbrokenChars == 0) {
-        return FULL_TEXT_ARGUMENTS;
-    }
-    return UNBROKEN_TEXT_SWITCH + std::to_string(options.unbrokenChars);
+    return options.unbrokenChars == 0
+               ? FULL_TEXT_ARGUMENTS
+               : UNBROKEN_TEXT_SWITCH + std::to_string(options.unbrokenChars);
 }
 
 // The warm-up is a twentieth of the soak, with a floor.
 SoakPlan PlanFor(const DriverOptions& options) {
-    SoakPlan plan;
-    plan.durationMs = static_cast<DWORD>(options.soakSeconds * MS_PER_SECOND);
-    plan.presses = options.soakPresses;
-    plan.warmUpMs = std::max(MIN_WARM_UP_MS, plan.durationMs / WARM_UP_SHARE);
-    plan.warmUpPresses = std::max(MIN_WARM_UP_PRESSES, plan.presses / WARM_UP_SHARE);
-    return plan;
+    const auto durationMs = static_cast<DWORD>(options.soakSeconds * MS_PER_SECOND);
+    return {std::max(MIN_WARM_UP_MS, durationMs / WARM_UP_SHARE),
+            std::max(MIN_WARM_UP_PRESSES, options.soakPresses / WARM_UP_SHARE), durationMs,
+            options.soakPresses};
 }
 
 void PrintSoak(const DriverOptions& options, const SoakPlan& plan, const SoakResult& soak) {
@@ -217,14 +224,14 @@ int IdleFigure(const DriverOptions& options) {
     if (!RunIdleScenario(options, "_no_trainer", serverPid)) {
         return 1;
     }
-    Running trainer;
+    drive::Program trainer;
     if (StartTimed(options.standin, FULL_TEXT_ARGUMENTS, TRAINER_CAPTION, &trainer) < 0) {
         std::fprintf(stderr, "idle: the stand-in trainer did not start\n");
-        CloseProgram(&trainer);
+        drive::CloseProgram(trainer, CLOSE_WAIT_MS);
         return 1;
     }
     const bool done = RunIdleScenario(options, "_trainer", serverPid);
-    CloseProgram(&trainer);
+    drive::CloseProgram(trainer, CLOSE_WAIT_MS);
     return done ? 0 : 1;
 }
 
@@ -234,8 +241,8 @@ int IdleFigure(const DriverOptions& options) {
 // its box, and the text read is left in a file for that floor. The trainer holds
 // practice copy in its short lines, or as one unbroken paragraph when asked.
 int CompareFigure(const DriverOptions& options) {
-    Running trainer;
-    Running sorvane;
+    drive::Program trainer;
+    drive::Program sorvane;
     std::string text;
     const bool ready = StartTimed(options.standin, CompareTrainerArguments(options),
                                   TRAINER_CAPTION, &trainer) >= 0 &&
@@ -253,8 +260,8 @@ int CompareFigure(const DriverOptions& options) {
         PrintCompareCheck(options.figureName.c_str(), sorvane.window, text);
         std::printf("RESULT %s_ms %.1f\n", options.figureName.c_str(), Median(samples));
     }
-    CloseProgram(&sorvane);
-    CloseProgram(&trainer);
+    drive::CloseProgram(sorvane, CLOSE_WAIT_MS);
+    drive::CloseProgram(trainer, CLOSE_WAIT_MS);
     return ready && static_cast<int>(samples.size()) == options.runs ? 0 : 1;
 }
 
@@ -264,20 +271,19 @@ int CompareFigure(const DriverOptions& options) {
 // how long it ran.
 int SoakFigure(const DriverOptions& options) {
     const SoakPlan plan = PlanFor(options);
-    Running trainer;
-    Running sorvane;
+    drive::Program trainer;
+    drive::Program sorvane;
     SoakResult soak;
     const std::string fill = "--fill " + std::to_string(options.soakChars);
-    const bool soaked =
-        StartTimed(options.standin, fill, TRAINER_CAPTION, &trainer) >= 0 &&
-        StartProgram(options.sorvane, "", MAIN_DIALOG_CAPTION, &sorvane) &&
-        RunSoak({sorvane.window, sorvane.process.handle, sorvane.process.id, sorvane.linuxPid},
-                trainer.window, plan, &soak);
+    const bool trainerShown = StartTimed(options.standin, fill, TRAINER_CAPTION, &trainer) >= 0;
+    const int linuxPid =
+        trainerShown ? StartWithLinuxPid(options.sorvane, MAIN_DIALOG_CAPTION, &sorvane) : 0;
+    const bool soaked = linuxPid != 0 && RunSoak(sorvane, linuxPid, trainer.window, plan, &soak);
     if (soaked) {
         PrintSoak(options, plan, soak);
     }
-    CloseProgram(&sorvane);
-    CloseProgram(&trainer);
+    drive::CloseProgram(sorvane, CLOSE_WAIT_MS);
+    drive::CloseProgram(trainer, CLOSE_WAIT_MS);
     return soaked && soak.answered == plan.presses ? 0 : 1;
 }
 

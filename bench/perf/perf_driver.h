@@ -1,10 +1,7 @@
-// The figures the driver measures, one function each, and how they start and
-// close the programs they measure. Every figure prints "SAMPLE <name> <value>"
+// The figures the driver measures, one function each. Every figure prints "SAMPLE <name> <value>"
 // per run and "RESULT <name> <value>" for its median or its final value; the
 // bench command turns those into the table.
 #pragma once
-
-#include "drive.h"
 
 #include <string>
 
@@ -33,25 +30,5 @@ int StartupFigure(const DriverOptions& options);
 int IdleFigure(const DriverOptions& options);
 int CompareFigure(const DriverOptions& options);
 int SoakFigure(const DriverOptions& options);
-
-struct Running {
-    drive::Process process;
-    HWND window = nullptr;
-    int linuxPid = 0;
-};
-
-// Starts `exePath` with `arguments` and waits until its top-level window with
-// `caption` is visible. Returns the milliseconds from just before process
-// creation to that moment, negative when the window did not show in time.
-double StartTimed(const std::string& exePath, const std::string& arguments,
-                  const std::string& caption, Running* running);
-
-// The same, untimed; also finds the Linux process. False when any step failed.
-bool StartProgram(const std::string& exePath, const std::string& arguments,
-                  const std::string& caption, Running* running);
-
-// Closes the window as a user would (close box), waits for the process to end
-// and kills it if it does not.
-void CloseProgram(Running* running);
 
 } // namespace perf

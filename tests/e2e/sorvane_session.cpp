@@ -1,5 +1,7 @@
 #include "sorvane_session.h"
 
+#include "test_files.h"
+
 #include <algorithm>
 
 namespace {
@@ -8,6 +10,8 @@ constexpr DWORD LEFTOVER_WAIT_MS = 5000;
 constexpr DWORD WINDOW_GONE_WAIT_MS = 5000;
 constexpr char EXE_NAME[] = "Sorvane.exe";
 constexpr DWORD POLITE_CLOSE_WAIT_MS = 3000;
+// A caption one character off the trainer's: such a program counts as not running.
+constexpr char LOOKALIKE_CAPTION[] = "Koch Method CW Trainer - Brenlow.";
 
 bool NoWindowWithCaption(const char* caption) {
     return drive::WaitFor([caption] { return drive::FindAnyTopWindow(caption) == nullptr; },
@@ -33,34 +37,24 @@ void SorvaneSession::SetUp() {
     ASSERT_TRUE(NoWindowWithCaption(TRAINER_CAPTION)) << "a trainer window is left over";
 }
 
+// The folders go only once every process that may run from them has ended.
 void SorvaneSession::TearDown() {
-    CloseSorvane();
-    drive::KillProcess(sorvane_);
+    drive::CloseProgram(sorvane_, POLITE_CLOSE_WAIT_MS);
     for (drive::Process& other : others_) {
         drive::KillProcess(other);
     }
     others_.clear();
     KillTrainerProcesses();
-    if (!copiedExe_.empty()) {
-        DeleteFileA(copiedExe_.c_str());
-        copiedExe_.clear();
-    }
     EXPECT_TRUE(NoWindowWithCaption(MAIN_DIALOG_CAPTION)) << "a Sorvane window survived the case";
-    window_ = nullptr;
-}
-
-// Closed the way a user would first: killing a process under Wine leaves its
-// windows to be cleaned up later, which slows the next case down.
-void SorvaneSession::CloseSorvane() {
-    if (sorvane_.handle != nullptr && window_ != nullptr) {
-        PostMessageA(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
-        drive::WaitExit(sorvane_, POLITE_CLOSE_WAIT_MS, nullptr);
+    for (const std::string& folder : folders_) {
+        testfiles::RemoveTree(folder);
     }
+    folders_.clear();
 }
 
 bool SorvaneSession::StartSorvane(const std::string& folder) {
     // A case that ends Sorvane one way after another starts it again each time.
-    drive::KillProcess(sorvane_);
+    drive::KillProcess(sorvane_.process);
     std::string exe = drive::PathFromEnvironment(SORVANE_EXE_VARIABLE);
     if (exe.empty()) {
         ADD_FAILURE() << SORVANE_EXE_VARIABLE << " is not set";
@@ -72,21 +66,13 @@ bool SorvaneSession::StartSorvane(const std::string& folder) {
             ADD_FAILURE() << "cannot copy " << exe << " to " << copy;
             return false;
         }
-        copiedExe_ = copy;
         exe = copy;
     }
-    sorvane_ = drive::StartProcess(exe, "", folder);
-    if (sorvane_.handle == nullptr) {
+    sorvane_ = drive::StartProgram(exe, "", MAIN_DIALOG_CAPTION, folder);
+    if (sorvane_.process.handle == nullptr) {
         ADD_FAILURE() << "cannot start " << exe;
-        return false;
     }
-    window_ = drive::WaitTopWindow(sorvane_.id, MAIN_DIALOG_CAPTION);
-    // The window exists hidden before the modal run shows it.
-    return window_ != nullptr && drive::WaitFor([this] { return IsWindowVisible(window_) != 0; });
-}
-
-void SorvaneSession::KillAtEnd(const drive::Process& process) {
-    others_.push_back(process);
+    return sorvane_.window != nullptr;
 }
 
 void SorvaneSession::KillNow(drive::Process& process) {
@@ -95,18 +81,6 @@ void SorvaneSession::KillNow(drive::Process& process) {
                        [&](const drive::Process& other) { return other.id == process.id; }),
         others_.end());
     drive::KillProcess(process);
-}
-
-bool SorvaneSession::WaitFocus(int id) const {
-    return drive::WaitFor([this, id] { return Focus() == Control(id); });
-}
-
-bool SorvaneSession::WaitText(int id, const std::string& text, DWORD timeoutMs) const {
-    return drive::WaitFor([this, id, &text] { return Text(id) == text; }, timeoutMs);
-}
-
-bool SorvaneSession::WaitSorvaneExit(DWORD* exitCode, DWORD timeoutMs) {
-    return drive::WaitExit(sorvane_, timeoutMs, exitCode);
 }
 
 ::testing::AssertionResult SorvaneSession::EndsWithExitCodeZero() {
@@ -118,4 +92,48 @@ bool SorvaneSession::WaitSorvaneExit(DWORD* exitCode, DWORD timeoutMs) {
         return ::testing::AssertionFailure() << "Sorvane ended with exit code " << exitCode;
     }
     return ::testing::AssertionSuccess();
+}
+
+standin::Standin SorvaneSession::StartTrainer(const std::string& arguments,
+                                              const std::string& caption) {
+    standin::Standin trainer = standin::StartStandin(arguments, caption);
+    KillAtEnd(trainer.process);
+    return trainer;
+}
+
+standin::Standin SorvaneSession::StartWithTrainer(const std::string& arguments) {
+    return WithSorvane(StartTrainer(arguments));
+}
+
+standin::Standin SorvaneSession::StartWithTrainerText(const std::string& text) {
+    standin::Standin trainer = StartTrainer();
+    if (trainer.frame != nullptr && !standin::SetStandinText(trainer.frame, text)) {
+        ADD_FAILURE() << "the stand-in did not take the text";
+        trainer.frame = nullptr;
+    }
+    return WithSorvane(trainer);
+}
+
+standin::Standin SorvaneSession::WithSorvane(standin::Standin trainer) {
+    if (trainer.frame != nullptr && !StartSorvane()) {
+        ADD_FAILURE() << "Sorvane did not start";
+        trainer.frame = nullptr;
+    }
+    return trainer;
+}
+
+standin::Standin SorvaneSession::StartLookalike() {
+    return StartTrainer("--caption " + standin::Quoted(LOOKALIKE_CAPTION), LOOKALIKE_CAPTION);
+}
+
+void SorvaneSession::StopTrainer(standin::Standin& trainer) {
+    KillNow(trainer.process);
+    trainer.frame = nullptr;
+}
+
+std::string SorvaneSession::TempFolder(const std::string& name) {
+    const std::string parent = testfiles::MakeTempFolder();
+    folders_.push_back(parent);
+    const std::string folder = parent + "\\" + name;
+    return !parent.empty() && testfiles::MakeFolders(folder) ? folder : std::string();
 }

@@ -1,13 +1,20 @@
-// The end-to-end fixture: starts Sorvane.exe under Wine, finds its window by the
-// process it started and the exact caption, drives it with messages as a user
-// would, and kills whatever it started when the case ends.
+// The end-to-end fixtures: SorvaneSession starts Sorvane.exe under Wine, finds
+// its window by the process it started and the exact caption, drives it with
+// messages as a user would, and kills whatever it started when the case ends.
+// SorvaneSession puts a stand-in trainer beside it, feeds it text, and
+// checks a comparison the way a tester would: the window is right when the
+// status line and both selections are what the reference comparison gives for
+// the two texts read back from the boxes.
 #pragma once
 
 #include "drive.h"
 #include "main_window.h"
+#include "practice_copy.h"
+#include "standin_client.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -19,12 +26,16 @@ constexpr char TRAINER_CAPTION[] = "Koch Method CW Trainer - Brenlow";
 constexpr char SORVANE_EXE_VARIABLE[] = "SORVANE_EXE";
 
 constexpr DWORD SESSION_EXIT_WAIT_MS = 10000;
+constexpr DWORD REFRESH_WAIT_MS = 10000;
+// What the status line says when Run finds the trainer already running.
+constexpr char RUNNING_NOTICE[] = "Koch Trainer is RUNNING";
 
 class SorvaneSession : public ::testing::Test {
   protected:
     // Fails the case when a Sorvane or trainer window is still around.
     void SetUp() override;
-    // Kills every process the case started and waits for their windows to go.
+    // Kills every process the case started and waits for their windows to go,
+    // then removes its folders.
     void TearDown() override;
 
     // Starts Sorvane.exe and waits for its window. With `folder`, Sorvane.exe is
@@ -34,21 +45,22 @@ class SorvaneSession : public ::testing::Test {
     bool StartSorvane(const std::string& folder = "");
 
     // Has TearDown kill another process this case caused to start.
-    void KillAtEnd(const drive::Process& process);
+    void KillAtEnd(const drive::Process& process) { others_.push_back(process); }
     // Ends such a process now; TearDown then leaves it (and its closed handle) alone.
     void KillNow(drive::Process& process);
 
-    HWND Window() const { return window_; }
-    DWORD ProcessId() const { return sorvane_.id; }
-    HWND Control(int id) const { return GetDlgItem(window_, id); }
+    const drive::Program& Sorvane() const { return sorvane_; }
+    HWND Window() const { return sorvane_.window; }
+    DWORD ProcessId() const { return sorvane_.process.id; }
+    HWND Control(int id) const { return GetDlgItem(Window(), id); }
 
     std::string Text(int id) const { return drive::WindowText(Control(id)); }
     void SetText(int id, const std::string& text) { drive::SetWindowTextAcross(Control(id), text); }
     drive::Selection Selection(int id) const { return drive::GetEditSelection(Control(id)); }
 
     // Button presses: posted returns at once, sent returns after the handling.
-    void PostClick(int id) { drive::PostClick(window_, id); }
-    void SendClick(int id) { drive::SendClick(window_, id); }
+    void PostClick(int id) { drive::PostClick(Window(), id); }
+    void SendClick(int id) { drive::SendClick(Window(), id); }
 
     // A mouse click into a control, which also gives it the focus.
     void ClickInto(int id) { drive::PostMouseClick(Control(id)); }
@@ -58,20 +70,91 @@ class SorvaneSession : public ::testing::Test {
     void PressKey(WPARAM virtualKey) { drive::PostKey(Focus(), virtualKey); }
     void TypeChars(const std::string& text) { drive::PostChars(Focus(), text); }
 
-    HWND Focus() const { return drive::FocusOfThreadOf(window_); }
-    bool WaitFocus(int id) const;
-    bool WaitText(int id, const std::string& text, DWORD timeoutMs = drive::DEFAULT_WAIT_MS) const;
+    HWND Focus() const { return drive::FocusOfThreadOf(Window()); }
+    bool WaitFocus(int id) const {
+        return drive::WaitFor([this, id] { return Focus() == Control(id); });
+    }
+    bool WaitText(int id, const std::string& text, DWORD timeoutMs = drive::DEFAULT_WAIT_MS) const {
+        return drive::WaitFor([this, id, &text] { return Text(id) == text; }, timeoutMs);
+    }
 
     // True when Sorvane ended within the time; its exit code is stored.
-    bool WaitSorvaneExit(DWORD* exitCode, DWORD timeoutMs = SESSION_EXIT_WAIT_MS);
+    bool WaitSorvaneExit(DWORD* exitCode, DWORD timeoutMs = SESSION_EXIT_WAIT_MS) {
+        return drive::WaitExit(sorvane_.process, timeoutMs, exitCode);
+    }
     // Sorvane ended within the time, with exit code 0.
     ::testing::AssertionResult EndsWithExitCodeZero();
 
-  private:
-    void CloseSorvane();
+    // Starts a stand-in trainer that the case ends; frame is null when it failed.
+    standin::Standin StartTrainer(const std::string& arguments = "",
+                                  const std::string& caption = STANDIN_CAPTION);
 
-    drive::Process sorvane_;
+    // Starts a stand-in trainer (with its text replaced by these bytes), then
+    // Sorvane beside it; frame is null when either did not start.
+    standin::Standin StartWithTrainer(const std::string& arguments = "");
+    standin::Standin StartWithTrainerText(const std::string& text);
+
+    // A stand-in whose caption is one character off: the trainer counts as not
+    // running, and its counters show that nothing was sent.
+    standin::Standin StartLookalike();
+
+    // Ends a stand-in this case started, before the case ends.
+    void StopTrainer(standin::Standin& trainer);
+
+    // Presses Compare until box 101 shows `expected` (the refresh has read the
+    // trainer's current text); false when it never does. Or sets `typed` into
+    // box 102 first.
+    bool CompareUntilShown(const std::string& expected, DWORD timeoutMs = REFRESH_WAIT_MS) {
+        return drive::CompareUntilShown(Window(), expected, timeoutMs);
+    }
+    bool TypeThenCompare(const std::string& typed, const std::string& expected,
+                         DWORD timeoutMs = REFRESH_WAIT_MS) {
+        SetText(ID_TYPED_TEXT, typed);
+        return CompareUntilShown(expected, timeoutMs);
+    }
+
+    // Checks status line and selections against the reference comparison of the
+    // boxes' texts, and with `matchedCount` that the status line counts so many.
+    void ExpectResultRight() {
+        EXPECT_EQ(drive::ShownNow(Window()),
+                  drive::ExpectedShown(Text(ID_TRANSMITTED_TEXT), Text(ID_TYPED_TEXT)));
+    }
+    void ExpectResultRight(int32_t matchedCount) {
+        EXPECT_EQ(Text(ID_STATUS_LINE), drive::MatchLine(matchedCount));
+        ExpectResultRight();
+    }
+
+    // A fresh folder named `name` (spaces allowed) inside a new temporary folder,
+    // removed when the case ends; empty on failure.
+    std::string TempFolder(const std::string& name);
+
+    // Waits for the not-running box of Sorvane's process and dismisses it, or
+    // until the process shows exactly `count` such boxes.
+    bool DismissNotRunningBox() {
+        return drive::DismissMessageBox(drive::WaitMessageBox(ProcessId()));
+    }
+    bool WaitBoxCount(int count) {
+        return drive::WaitFor([&] { return drive::CountMessageBoxes(ProcessId()) == count; });
+    }
+
+  private:
+    // Starts Sorvane beside a stand-in that started; frame is null when it did not.
+    standin::Standin WithSorvane(standin::Standin trainer);
+
+    drive::Program sorvane_;
     std::vector<drive::Process> others_;
-    HWND window_ = nullptr;
-    std::string copiedExe_;
+    std::vector<std::string> folders_;
 };
+
+// How long a comparison of the longest text the link reads may take to show.
+constexpr DWORD LONG_TEXT_WAIT_MS = 30000;
+
+// Practice copy of a length, the same every time for the same seed.
+struct PracticeSpec {
+    size_t length;
+    uint32_t seed;
+};
+inline std::string PracticeText(const PracticeSpec& spec) {
+    PracticeCopy copy = StartPracticeCopy(spec.seed);
+    return MakePracticeCopy(copy, spec.length);
+}

@@ -1,5 +1,5 @@
 // Begin, Stop and Erase beside the stand-in trainer, and the not-running box.
-#include "trainer_session.h"
+#include "sorvane_session.h"
 
 #include "main_window.h"
 
@@ -10,7 +10,7 @@ constexpr int MESSAGE_BOX_TEXT_ID = 0xFFFF;
 constexpr char NOT_RUNNING_TEXT[] = "Koch Method CW Trainer Is Not Running";
 const standin::MessageCounts NOTHING_SENT{0, 0};
 
-class TrainerButtons : public SorvaneWithTrainer {
+class TrainerButtons : public SorvaneSession {
   protected:
     void ExpectBoxesAndStatusEmpty() {
         EXPECT_EQ(Text(ID_TRANSMITTED_TEXT), "");
@@ -41,7 +41,7 @@ TEST_F(TrainerButtons, StopSendsExactlyOneStopMessage) {
     ASSERT_NE(trainer.frame, nullptr);
     SendClick(ID_STOP);
     EXPECT_EQ(standin::QueryCounts(trainer.frame), (standin::MessageCounts{0, 1}));
-    EXPECT_EQ(drive::FindMessageBox(ProcessId()), nullptr);
+    EXPECT_EQ(drive::CountMessageBoxes(ProcessId()), 0);
 }
 
 TEST_F(TrainerButtons, BeginWithoutTheTrainerShowsTheBoxSendsNothingThenFocusesTheTypedBox) {

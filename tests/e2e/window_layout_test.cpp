@@ -1,6 +1,7 @@
 // The window as a tester sees it from outside: caption, place, size, styles, and
 // each control's identity, look and place, in creation order.
 #include "sorvane_session.h"
+#include "standin_client.h"
 
 #include <vector>
 
@@ -48,23 +49,10 @@ RECT UnitsRect(int x, int y, int width, int height) {
     return drive::DialogUnitsToPixels(RECT{x, y, x + width, y + height});
 }
 
-::testing::AssertionResult SameRect(const RECT& actual, const RECT& expected) {
-    if (EqualRect(&actual, &expected)) {
-        return ::testing::AssertionSuccess();
-    }
-    return ::testing::AssertionFailure()
-           << "(" << actual.left << "," << actual.top << ")-(" << actual.right << ","
-           << actual.bottom << ") instead of (" << expected.left << "," << expected.top << ")-("
-           << expected.right << "," << expected.bottom << ")";
-}
-
-std::vector<HWND> ChildrenInOrder(HWND parent) {
-    std::vector<HWND> children;
-    for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        children.push_back(child);
-    }
-    return children;
+// A rectangle as "(left,top)-(right,bottom)", so a failure shows both.
+std::string Corners(const RECT& rect) {
+    return "(" + std::to_string(rect.left) + "," + std::to_string(rect.top) + ")-(" +
+           std::to_string(rect.right) + "," + std::to_string(rect.bottom) + ")";
 }
 
 using WindowLayout = SorvaneSession;
@@ -90,7 +78,7 @@ TEST_F(WindowLayout, ClientAreaIsThePlannedDialogUnits) {
     ASSERT_TRUE(StartSorvane());
     RECT client{};
     GetClientRect(Window(), &client);
-    EXPECT_TRUE(SameRect(client, UnitsRect(0, 0, 343, 216)));
+    EXPECT_EQ(Corners(client), Corners(UnitsRect(0, 0, 343, 216)));
 }
 
 TEST_F(WindowLayout, WindowStylesMakeAFixedTopmostDialog) {
@@ -110,7 +98,7 @@ TEST_F(WindowLayout, WindowStylesMakeAFixedTopmostDialog) {
 // An empty caption for 101, 102 and 103: both boxes and the status line start empty.
 TEST_F(WindowLayout, ControlsComeInTheirOrderEachWithItsClassCaptionStylesAndPlace) {
     ASSERT_TRUE(StartSorvane());
-    const std::vector<HWND> children = ChildrenInOrder(Window());
+    const std::vector<HWND> children = standin::DirectChildren(Window());
     ASSERT_EQ(children.size(), CONTROL_COUNT);
     for (size_t i = 0; i < CONTROL_COUNT; ++i) {
         const ExpectedControl& expected = CONTROLS[i];
@@ -125,7 +113,7 @@ TEST_F(WindowLayout, ControlsComeInTheirOrderEachWithItsClassCaptionStylesAndPla
             << std::hex << GetWindowLongA(control, GWL_STYLE);
         EXPECT_EQ(GetWindowLongA(control, GWL_EXSTYLE), expected.styles.exStyle)
             << std::hex << GetWindowLongA(control, GWL_EXSTYLE);
-        EXPECT_TRUE(SameRect(drive::ChildRectInParent(control),
-                             UnitsRect(expected.x, expected.y, expected.width, expected.height)));
+        EXPECT_EQ(Corners(drive::ChildRectInParent(control)),
+                  Corners(UnitsRect(expected.x, expected.y, expected.width, expected.height)));
     }
 }

@@ -13,6 +13,22 @@ wine_run=$1 desktop=$2 sorvane=$3 trainer=$4 decoy=$5 driver=$6 work=$7
 exit_wait_seconds=20
 driver_grace_seconds=10
 
+# Waits up to SECONDS for PID to end, ends it if it has not, and sets `ended` to
+# its exit status, or to "timeout" when it had to be ended.
+end_within() {
+  for _ in $(seq "$2"); do
+    kill -0 "$1" 2>/dev/null || break
+    sleep 1
+  done
+  ended=0
+  if kill "$1" 2>/dev/null; then
+    ended=timeout
+    wait "$1" 2>/dev/null || true
+  else
+    wait "$1" || ended=$?
+  fi
+}
+
 parent=$(make_deep_folder "$work" a b c d)
 folder="$parent/Sor vane"
 mkdir "$folder"
@@ -33,33 +49,15 @@ driver_pid=$!
 while kill -0 "$driver_pid" 2>/dev/null && kill -0 "$sorvane_pid" 2>/dev/null; do
   sleep 1
 done
-# Sorvane also ends when the driver closes it, just before the driver itself ends.
-for _ in $(seq "$driver_grace_seconds"); do
-  kill -0 "$driver_pid" 2>/dev/null || break
-  sleep 1
-done
-kill "$driver_pid" 2>/dev/null || true
-status=0
-wait "$driver_pid" || status=$?
-
-# The driver closes Sorvane; wait, bounded, for its exit code.
-sorvane_status=
-for _ in $(seq "$exit_wait_seconds"); do
-  if ! kill -0 "$sorvane_pid" 2>/dev/null; then
-    sorvane_status=0
-    wait "$sorvane_pid" || sorvane_status=$?
-    break
-  fi
-  sleep 1
-done
-if [ -z "$sorvane_status" ]; then
-  kill "$sorvane_pid" 2>/dev/null || true
-  sorvane_status=timeout
-fi
+# Sorvane also ends when the driver closes it, just before the driver itself
+# ends; then wait, bounded, for Sorvane's exit code.
+end_within "$driver_pid" "$driver_grace_seconds"
+driver_status=$ended
+end_within "$sorvane_pid" "$exit_wait_seconds"
+sorvane_status=$ended
 rm -rf "$work"
 
-if [ "$sorvane_status" != 0 ]; then
-  echo "Sorvane ended with $sorvane_status" >&2
+if [ "$sorvane_status" != 0 ] || [ "$driver_status" != 0 ]; then
+  echo "Sorvane ended with $sorvane_status, the driver with $driver_status" >&2
   exit 1
 fi
-exit "$status"

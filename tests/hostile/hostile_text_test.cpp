@@ -1,6 +1,6 @@
 // Whatever the trainer's text window holds, a comparison is right for what box
 // 101 then shows.
-#include "hostile_session.h"
+#include "sorvane_session.h"
 
 #include "main_window.h"
 
@@ -15,15 +15,16 @@ constexpr PracticeSpec TYPED = {3000, 5};
 constexpr int RANDOM_PRESSES = 25;
 constexpr DWORD MAX_PAUSE_MS = 150;
 
-using HostileTrainerText = SorvaneWithTrainer;
+using HostileTrainerText = SorvaneSession;
 
 TEST_F(HostileTrainerText, EveryByteValueFrom1To255ComparesRight) {
     const std::string bytes = drive::EveryByteButNul();
     const standin::Standin trainer = StartWithTrainerText(bytes);
     ASSERT_NE(trainer.frame, nullptr);
-    ASSERT_TRUE(TypeThenCompare(bytes, ShownInBox(bytes))) << Text(ID_TRANSMITTED_TEXT).size();
-    EXPECT_EQ(Text(ID_TYPED_TEXT), ShownInBox(bytes));
-    ExpectResultRight(static_cast<int32_t>(NonBlankCount(bytes)));
+    ASSERT_TRUE(TypeThenCompare(bytes, drive::ShownInBox(bytes)))
+        << Text(ID_TRANSMITTED_TEXT).size();
+    EXPECT_EQ(Text(ID_TYPED_TEXT), drive::ShownInBox(bytes));
+    ExpectResultRight(drive::NonBlankCount(bytes));
 }
 
 TEST_F(HostileTrainerText, ALongTextArrivesAsItsFirst27999CharactersAndComparesRight) {
@@ -33,13 +34,13 @@ TEST_F(HostileTrainerText, ALongTextArrivesAsItsFirst27999CharactersAndComparesR
         standin::Standin trainer = StartTrainer();
         ASSERT_NE(trainer.frame, nullptr);
         ASSERT_TRUE(standin::SetStandinText(trainer.frame, full));
-        ASSERT_EQ(StandinText(trainer.frame).size(), spec.length);
+        ASSERT_EQ(drive::StandinText(trainer.frame).size(), spec.length);
         if (Window() == nullptr) {
             ASSERT_TRUE(StartSorvane());
         }
-        const std::string read = full.substr(0, TRAINER_READ_LIMIT);
-        ASSERT_TRUE(TypeThenCompare(full, ShownInBox(read), LONG_TEXT_WAIT_MS));
-        ExpectResultRight(static_cast<int32_t>(NonBlankCount(read)));
+        const std::string read = full.substr(0, drive::TRAINER_READ_LIMIT);
+        ASSERT_TRUE(TypeThenCompare(full, drive::ShownInBox(read), LONG_TEXT_WAIT_MS));
+        ExpectResultRight(drive::NonBlankCount(read));
         StopTrainer(trainer);
     }
 }
@@ -67,7 +68,7 @@ TEST_F(HostileTrainerText, TextReplacedEvery10MsComparesRightAtRandomMoments) {
         drive::PumpFor(pause(random));
         SendClick(ID_COMPARE);
         const std::string transmitted = Text(ID_TRANSMITTED_TEXT);
-        EXPECT_LE(transmitted.size(), TRAINER_READ_LIMIT);
+        EXPECT_LE(transmitted.size(), drive::TRAINER_READ_LIMIT);
         shown.insert(transmitted);
         ExpectResultRight();
     }

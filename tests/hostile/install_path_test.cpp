@@ -1,7 +1,7 @@
 // Sorvane installed where paths are awkward: Run starts the KochMorseTrainer.exe
 // beside it or nothing at all, and never a program an unquoted command line
 // would find first.
-#include "hostile_session.h"
+#include "sorvane_session.h"
 
 #include "launch_decoy.h"
 #include "main_window.h"
@@ -20,7 +20,7 @@ constexpr size_t MAX_PATH_CHARACTERS = 259;
 constexpr char PADDING_LETTER = 'p';
 constexpr size_t PADDING_COMPONENT = 50;
 
-class SorvaneInstalled : public SorvaneWithTrainer {
+class SorvaneInstalled : public SorvaneSession {
   protected:
     // parent\Sor vane with the stand-in as KochMorseTrainer.exe and the decoy
     // as parent\Sor.exe; returns the parent, empty on failure.

@@ -1,10 +1,10 @@
 // A typed text far beyond 16-bit positions: 100,000 characters set into box 102
 // with WM_SETTEXT (a paste would be cut by the box's typing limit; text set this
 // way is not), its first wrong character beyond 32,767 and beyond 65,535.
-#include "hostile_session.h"
+#include "sorvane_session.h"
 
 #include "main_window.h"
-#include "text_compare.h"
+#include "reference_compare.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ std::string BlankLines(size_t length) {
 // Index of the n-th (0-based) non-blank character.
 size_t IndexOfNonBlank(const std::string& text, size_t n) {
     for (size_t i = 0; i < text.size(); ++i) {
-        if (!IsBlank(static_cast<unsigned char>(text[i])) && n-- == 0) {
+        if (!reference::Blank(static_cast<unsigned char>(text[i])) && n-- == 0) {
             return i;
         }
     }
@@ -55,7 +55,7 @@ std::string TypedWithOneMistake(const std::string& transmitted, const Row& row) 
     return typed;
 }
 
-using LongTypedText = SorvaneWithTrainer;
+using LongTypedText = SorvaneSession;
 
 TEST_F(LongTypedText, AFirstMismatchBeyond16BitPositionsIsCountedAndSelectedExactly) {
     const std::string transmitted = PracticeText(TRANSMITTED);

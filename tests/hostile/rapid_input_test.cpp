@@ -1,6 +1,6 @@
 // Clicks faster than anyone presses: posted bursts of Compare and Erase, and
 // Run pressed again and again.
-#include "hostile_session.h"
+#include "sorvane_session.h"
 
 #include "main_window.h"
 
@@ -16,7 +16,7 @@ constexpr DWORD RUN_PRESS_INTERVAL_MS = 150;
 constexpr DWORD CLEAR_EARLIEST_MS = 1900;
 constexpr DWORD CLEAR_LATEST_MS = 5000;
 
-using RapidInput = SorvaneWithTrainer;
+using RapidInput = SorvaneSession;
 
 TEST_F(RapidInput, ABurstOfComparesAndErasesEndsRightAndTheProgramStillAnswers) {
     const std::string text = PracticeText(TEXT);
@@ -41,7 +41,7 @@ TEST_F(RapidInput, ABurstOfComparesAndErasesEndsRightAndTheProgramStillAnswers) 
     SetText(ID_TYPED_TEXT, text);
     SendClick(ID_COMPARE);
     EXPECT_EQ(Text(ID_TRANSMITTED_TEXT), text);
-    ExpectResultRight(static_cast<int32_t>(NonBlankCount(text)));
+    ExpectResultRight(drive::NonBlankCount(text));
     EXPECT_TRUE(drive::Answers(Window()));
 }
 

@@ -1,6 +1,6 @@
 // The not-running box runs its own message loop inside a button's handling; the
 // window keeps working underneath it.
-#include "hostile_session.h"
+#include "sorvane_session.h"
 
 #include "main_window.h"
 
@@ -8,7 +8,7 @@ namespace {
 
 constexpr char LATE_TEXT[] = "LATE START";
 
-using Reentrancy = SorvaneWithTrainer;
+using Reentrancy = SorvaneSession;
 
 // Two Begins with no trainer open two boxes. A trainer started while they are
 // open is read by the refresh running inside them: Compare, pressed while the

@@ -38,7 +38,7 @@ RunOutcome CheckRunOutcome(HWND sorvane, const std::string& folder, const std::s
     }
     DWORD sorvaneId = 0;
     GetWindowThreadProcessId(sorvane, &sorvaneId);
-    if (drive::FindMessageBox(sorvaneId) != nullptr) {
+    if (drive::CountMessageBoxes(sorvaneId) != 0) {
         outcome.problems += "A message box opened. ";
     }
     if (!drive::Answers(sorvane)) {

@@ -1,5 +1,5 @@
 // A trainer that goes away and comes back, and one that is slow to answer.
-#include "hostile_session.h"
+#include "sorvane_session.h"
 
 #include "main_window.h"
 
@@ -9,7 +9,7 @@ constexpr char SLOW_TRAINER[] = "--delay-ms 300 --text \"SLOW COPY\"";
 // A read waits 300 ms for the trainer, so the refresh runs at most three times a second.
 constexpr DWORD SLOW_REFRESH_WAIT_MS = 30000;
 
-using TrainerFaults = SorvaneWithTrainer;
+using TrainerFaults = SorvaneSession;
 
 TEST_F(TrainerFaults, ATrainerStartedAgainWithOtherTextIsReadByTheNextCompare) {
     standin::Standin first = StartWithTrainer("--text \"FIRST RUN\"");

@@ -2,14 +2,12 @@
 // characters, with 200 Compare presses spread over it. Resident memory and the
 // object counts Wine reports must not grow beyond generous bounds; the full
 // soak and its strict targets are a benchmark.
-#include "box_text.h"
 #include "main_window.h"
-#include "soak_run.h"
+#include "outside_figures.h"
 #include "sorvane_session.h"
 #include "standin_client.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -43,35 +41,26 @@ void ExpectNoGrowth(const char* what, long long before, long long after) {
 } // namespace
 
 TEST_F(SorvaneSoak, ShortSoakKeepsMemoryAndObjectCountsFlat) {
-    standin::Standin trainer = standin::StartStandin(TRAINER_ARGUMENTS);
-    KillAtEnd(trainer.process);
+    standin::Standin trainer = StartTrainer(TRAINER_ARGUMENTS);
     ASSERT_NE(trainer.frame, nullptr) << "the stand-in trainer did not start";
     const std::vector<int> earlier = perf::LinuxPidsRunning(SORVANE_EXE_NAME);
     ASSERT_TRUE(StartSorvane());
     const int linuxPid = perf::WaitNewLinuxPid(SORVANE_EXE_NAME, earlier, LINUX_PID_WAIT_MS);
     ASSERT_NE(linuxPid, 0) << "no Linux process found for Sorvane.exe";
-    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, ProcessId());
-    ASSERT_NE(process, nullptr);
 
     perf::SoakResult soak;
-    const bool soaked =
-        perf::RunSoak({Window(), process, ProcessId(), linuxPid}, trainer.frame, SHORT_SOAK, &soak);
-    CloseHandle(process);
-    ASSERT_TRUE(soaked) << "the trainer's text could not be read";
+    ASSERT_TRUE(perf::RunSoak(Sorvane(), linuxPid, trainer.frame, SHORT_SOAK, &soak))
+        << "the trainer's text could not be read";
 
     ASSERT_EQ(soak.text.size(), TRAINER_TEXT_CHARS);
     EXPECT_EQ(soak.warmUpAnswered, SHORT_SOAK.warmUpPresses);
     EXPECT_EQ(soak.answered, SHORT_SOAK.presses);
-    EXPECT_EQ(std::atol(Text(ID_STATUS_LINE).c_str()), static_cast<long>(NonBlankCount(soak.text)))
-        << Text(ID_STATUS_LINE);
-    ASSERT_NE(soak.before.residentKb, perf::NOT_REPORTED);
-    EXPECT_LT(soak.after.residentKb - soak.before.residentKb, RESIDENT_GROWTH_LIMIT_KB)
-        << "resident memory grew from " << soak.before.residentKb << " KB to "
-        << soak.after.residentKb;
-    ExpectNoGrowth("handle count", soak.before.handles, soak.after.handles);
-    ExpectNoGrowth("GDI objects", soak.before.gdiObjects, soak.after.gdiObjects);
-    ExpectNoGrowth("USER objects", soak.before.userObjects, soak.after.userObjects);
-    ExpectNoGrowth("window count", soak.before.windows, soak.after.windows);
-    ExpectNoGrowth("Linux threads", soak.before.threads, soak.after.threads);
-    ExpectNoGrowth("Linux file descriptors", soak.before.linuxFiles, soak.after.linuxFiles);
+    EXPECT_EQ(Text(ID_STATUS_LINE), drive::MatchLine(drive::NonBlankCount(soak.text)));
+    // Resident memory comes first; every other figure is an object count.
+    ASSERT_NE(soak.before[0], perf::NOT_REPORTED);
+    EXPECT_LT(soak.after[0] - soak.before[0], RESIDENT_GROWTH_LIMIT_KB)
+        << "resident memory grew from " << soak.before[0] << " KB to " << soak.after[0];
+    for (size_t i = 1; i < soak.before.size(); ++i) {
+        ExpectNoGrowth(perf::SNAPSHOT_FIGURES[i], soak.before[i], soak.after[i]);
+    }
 }

@@ -21,12 +21,8 @@ std::string StandinPath() {
 }
 
 Standin StartStandin(const std::string& arguments, const std::string& caption) {
-    Standin standin;
-    standin.process = drive::StartProcess(StandinPath(), arguments);
-    if (standin.process.id != 0) {
-        standin.frame = drive::WaitTopWindow(standin.process.id, caption);
-    }
-    return standin;
+    const drive::Program started = drive::StartProgram(StandinPath(), arguments, caption);
+    return {started.process, started.window};
 }
 
 void StopStandin(Standin& standin) {
@@ -36,23 +32,9 @@ void StopStandin(Standin& standin) {
 
 MessageCounts QueryCounts(HWND frame) {
     DWORD_PTR result = 0;
-    if (!Ask(frame, STANDIN_MSG_QUERY_COUNTS, 0, &result)) {
-        return {};
-    }
-    const WORD starts = LOWORD(result);
-    const WORD stops = HIWORD(result);
-    if (starts == UNANSWERED && stops == UNANSWERED) {
-        return {};
-    }
-    return {starts, stops};
-}
-
-bool operator==(const MessageCounts& a, const MessageCounts& b) {
-    return a.starts == b.starts && a.stops == b.stops;
-}
-
-std::ostream& operator<<(std::ostream& out, const MessageCounts& counts) {
-    return out << counts.starts << " starts, " << counts.stops << " stops";
+    const bool answered = Ask(frame, STANDIN_MSG_QUERY_COUNTS, 0, &result) &&
+                          (LOWORD(result) != UNANSWERED || HIWORD(result) != UNANSWERED);
+    return answered ? MessageCounts{LOWORD(result), HIWORD(result)} : UNANSWERED_COUNTS;
 }
 
 MessageCounts PublishedCounts(HWND frame) {
@@ -71,10 +53,8 @@ long QueryTextReads(HWND frame) {
 }
 
 bool SetStandinText(HWND frame, const std::string& bytes) {
-    COPYDATASTRUCT data{};
-    data.dwData = STANDIN_COPYDATA_SET_TEXT;
-    data.cbData = static_cast<DWORD>(bytes.size());
-    data.lpData = const_cast<char*>(bytes.data());
+    COPYDATASTRUCT data{STANDIN_COPYDATA_SET_TEXT, static_cast<DWORD>(bytes.size()),
+                        const_cast<char*>(bytes.data())};
     DWORD_PTR result = 0;
     return Ask(frame, WM_COPYDATA, reinterpret_cast<LPARAM>(&data), &result) && result == TRUE;
 }

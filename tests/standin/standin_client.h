@@ -7,8 +7,8 @@
 
 #include <windows.h>
 
-#include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace standin {
@@ -25,19 +25,15 @@ struct Standin {
 std::string StandinPath();
 
 // Starts the stand-in with `arguments` and waits (bounded) for its frame window
-// captioned `caption`; frame is null when it did not appear.
+// captioned `caption` to show; frame is null when it did not.
 Standin StartStandin(const std::string& arguments, const std::string& caption = STANDIN_CAPTION);
 
 // Ends the stand-in if it still runs.
 void StopStandin(Standin& standin);
 
-struct MessageCounts {
-    int starts = -1;
-    int stops = -1;
-};
-bool operator==(const MessageCounts& a, const MessageCounts& b);
-std::ostream& operator<<(std::ostream& out, const MessageCounts& counts);
-// -1 for both when the frame does not answer.
+// Start and stop messages received; -1 for both when the frame does not answer.
+using MessageCounts = std::pair<int, int>;
+constexpr MessageCounts UNANSWERED_COUNTS = {-1, -1};
 MessageCounts QueryCounts(HWND frame);
 bool QuerySending(HWND frame);
 // The counts as last published by the frame, read without sending it a message.

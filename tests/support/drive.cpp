@@ -1,5 +1,9 @@
 #include "drive.h"
 
+#include "main_window.h"
+#include "reference_compare.h"
+#include "standin_protocol.h"
+
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
@@ -13,32 +17,13 @@ namespace {
 
 constexpr char WINE_ROOT_DRIVE[] = "Z:";
 constexpr DWORD KILL_WAIT_MS = 5000;
-constexpr DWORD POLL_INTERVAL_MS = 10;
 constexpr UINT KILLED_EXIT_CODE = 99;
+constexpr DWORD COMPARE_RETRY_MS = 50;
 
 struct WindowSearch {
-    DWORD processId;
-    const std::string* caption;
-    const char* className;
-    HWND found;
-    int count;
+    HWND found = nullptr;
+    int count = 0;
 };
-
-BOOL CALLBACK MatchTopWindow(HWND window, LPARAM lParam) {
-    auto* search = reinterpret_cast<WindowSearch*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if ((search->processId != 0 && owner != search->processId) ||
-        WindowText(window) != *search->caption ||
-        (search->className != nullptr && ClassName(window) != search->className)) {
-        return TRUE;
-    }
-    if (search->found == nullptr) {
-        search->found = window;
-    }
-    ++search->count;
-    return TRUE;
-}
 
 // A hidden, itemless popup dialog in the dialog font, only for unit mapping.
 constexpr char MAPPING_FONT[] = "MS Sans Serif";
@@ -64,17 +49,20 @@ LPARAM KeyParam(WPARAM virtualKey) {
     return KEY_REPEAT_ONE | (static_cast<LPARAM>(scanCode) << KEY_SCAN_CODE_SHIFT);
 }
 
+// FindWindowExA compares captions itself, without a message to each window.
 WindowSearch SearchTopWindows(DWORD processId, const std::string& caption,
                               const char* className = nullptr) {
-    WindowSearch search{processId, &caption, className, nullptr, 0};
-    EnumWindows(MatchTopWindow, reinterpret_cast<LPARAM>(&search));
+    WindowSearch search;
+    for (HWND window = FindWindowExA(nullptr, nullptr, className, caption.c_str());
+         window != nullptr; window = FindWindowExA(nullptr, window, className, caption.c_str())) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (processId == 0 || owner == processId) {
+            search.found = search.found != nullptr ? search.found : window;
+            ++search.count;
+        }
+    }
     return search;
-}
-
-HWND WaitFound(const std::function<HWND()>& find, DWORD timeoutMs) {
-    HWND found = nullptr;
-    WaitFor([&] { return (found = find()) != nullptr; }, timeoutMs);
-    return found;
 }
 
 } // namespace
@@ -93,7 +81,7 @@ std::string PathFromEnvironment(const char* name) {
     return value == nullptr ? std::string() : ToWindowsPath(value);
 }
 
-bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs, DWORD pollMs) {
     const DWORD start = GetTickCount();
     for (;;) {
         if (condition()) {
@@ -102,7 +90,7 @@ bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
         if (GetTickCount() - start >= timeoutMs) {
             return condition();
         }
-        PumpFor(POLL_INTERVAL_MS);
+        PumpFor(pollMs);
     }
 }
 
@@ -136,13 +124,10 @@ Process StartProcess(const std::string& exePath, const std::string& arguments,
 }
 
 bool WaitExit(const Process& process, DWORD timeoutMs, DWORD* exitCode) {
-    if (process.handle == nullptr ||
-        WaitForSingleObject(process.handle, timeoutMs) != WAIT_OBJECT_0) {
-        return false;
-    }
     DWORD ignored = 0;
-    GetExitCodeProcess(process.handle, exitCode != nullptr ? exitCode : &ignored);
-    return true;
+    return process.handle != nullptr &&
+           WaitForSingleObject(process.handle, timeoutMs) == WAIT_OBJECT_0 &&
+           GetExitCodeProcess(process.handle, exitCode != nullptr ? exitCode : &ignored);
 }
 
 void KillProcess(Process& process) {
@@ -161,12 +146,44 @@ void KillProcessById(DWORD processId) {
     KillProcess(process);
 }
 
+Program StartProgram(const std::string& exePath, const std::string& arguments,
+                     const std::string& caption, const std::string& workDir, DWORD timeoutMs,
+                     DWORD pollMs) {
+    Program program{StartProcess(exePath, arguments, workDir)};
+    if (program.process.handle != nullptr) {
+        WaitFor(
+            [&] {
+                const HWND window = SearchTopWindows(program.process.id, caption).found;
+                program.window = IsWindowVisible(window) ? window : nullptr;
+                return program.window != nullptr;
+            },
+            timeoutMs, pollMs);
+    }
+    return program;
+}
+
+// Closed the way a user would first: killing a process under Wine leaves its
+// windows to be cleaned up later, which slows the next start down.
+bool CloseProgram(Program& program, DWORD waitMs, DWORD* exitCode) {
+    if (program.window != nullptr) {
+        PostMessageA(program.window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    }
+    const bool ended =
+        program.process.handle == nullptr || WaitExit(program.process, waitMs, exitCode);
+    KillProcess(program.process);
+    program.window = nullptr;
+    return ended;
+}
+
 HWND FindAnyTopWindow(const std::string& caption) {
     return SearchTopWindows(0, caption).found;
 }
 
 HWND WaitTopWindow(DWORD processId, const std::string& caption, DWORD timeoutMs) {
-    return WaitFound([&] { return SearchTopWindows(processId, caption).found; }, timeoutMs);
+    HWND found = nullptr;
+    WaitFor([&] { return (found = SearchTopWindows(processId, caption).found) != nullptr; },
+            timeoutMs);
+    return found;
 }
 
 std::string WindowText(HWND window) {
@@ -197,16 +214,16 @@ Selection GetEditSelection(HWND edit) {
     return selection;
 }
 
-HWND FindMessageBox(DWORD processId, const std::string& caption) {
-    return SearchTopWindows(processId, caption, MESSAGE_BOX_CLASS).found;
-}
-
 int CountMessageBoxes(DWORD processId, const std::string& caption) {
     return SearchTopWindows(processId, caption, MESSAGE_BOX_CLASS).count;
 }
 
 HWND WaitMessageBox(DWORD processId, const std::string& caption) {
-    return WaitFound([&] { return FindMessageBox(processId, caption); }, DEFAULT_WAIT_MS);
+    HWND found = nullptr;
+    WaitFor([&] {
+        return (found = SearchTopWindows(processId, caption, MESSAGE_BOX_CLASS).found) != nullptr;
+    });
+    return found;
 }
 
 bool DismissMessageBox(HWND box) {
@@ -268,6 +285,60 @@ bool IsCentredOnWorkArea(HWND window) {
     const int dx = (rect.left - work.left) - (work.right - rect.right);
     const int dy = (rect.top - work.top) - (work.bottom - rect.bottom);
     return std::abs(dx) <= 2 * TOLERANCE_PX && std::abs(dy) <= 2 * TOLERANCE_PX;
+}
+
+std::string StandinText(HWND frame) {
+    return WindowText(FindWindowExA(frame, nullptr, STANDIN_TEXT_CLASS, nullptr));
+}
+
+std::string ShownInBox(std::string text) {
+    CharUpperBuffA(text.data(), static_cast<DWORD>(text.size()));
+    return text;
+}
+
+int32_t NonBlankCount(const std::string& text) {
+    return static_cast<int32_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return !reference::Blank(static_cast<unsigned char>(c));
+    }));
+}
+
+bool CompareUntilShown(HWND window, const std::string& shown, DWORD timeoutMs) {
+    return WaitFor(
+        [&] {
+            SendClick(window, ID_COMPARE);
+            return WindowText(GetDlgItem(window, ID_TRANSMITTED_TEXT)) == shown;
+        },
+        timeoutMs, COMPARE_RETRY_MS);
+}
+
+std::string MatchLine(int32_t matchedCount) {
+    return " " + std::to_string(matchedCount) + " characters match to first error";
+}
+
+std::string ShownLine(const std::string& status, const Selection& transmitted,
+                      const Selection& typed) {
+    const auto text = [](const Selection& selection) {
+        return selection.start == selection.end
+                   ? std::string("nothing")
+                   : std::to_string(selection.start) + "-" + std::to_string(selection.end);
+    };
+    return "status \"" + status + "\", box 101 selects " + text(transmitted) +
+           ", box 102 selects " + text(typed);
+}
+
+std::string ShownNow(HWND window) {
+    return ShownLine(WindowText(GetDlgItem(window, ID_STATUS_LINE)),
+                     GetEditSelection(GetDlgItem(window, ID_TRANSMITTED_TEXT)),
+                     GetEditSelection(GetDlgItem(window, ID_TYPED_TEXT)));
+}
+
+std::string ExpectedShown(const std::string& transmitted, const std::string& typed) {
+    const CompareResult result = reference::Compare(transmitted, typed);
+    const auto at = [](int32_t position) {
+        return position > 0 ? Selection{DWORD(position - 1), DWORD(position)} : Selection{};
+    };
+    return ShownLine(MatchLine(result.matchedCount), at(result.transmittedPosition),
+                     at(result.typedPosition));
 }
 
 std::string EveryByteButNul() {

@@ -1,10 +1,14 @@
 #include "outside_figures.h"
 
+#include "main_window.h"
+#include "test_files.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <sstream>
+#include <utility>
 
 namespace perf {
 
@@ -14,36 +18,14 @@ constexpr double HALF = 0.5;
 // Wine maps the Linux root to Z:, so Linux's /proc is readable as files.
 constexpr char PROC_ROOT[] = "Z:\\proc\\";
 constexpr char PREFIX_VARIABLE[] = "WINEPREFIX";
-constexpr DWORD READ_CHUNK = 4096;
 constexpr DWORD PID_POLL_MS = 20;
 constexpr int STAT_USER_TIME_FIELD = 13;                   // utime, counted from 0 after "(comm)"
 constexpr long long NANOSECONDS_PER_CLOCK_TICK = 10000000; // USER_HZ is 100 on x86
 constexpr char RSS_KEY[] = "VmRSS:";
 constexpr char THREADS_KEY[] = "Threads:";
 
-std::string ReadWholeFile(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return {};
-    }
-    std::string text;
-    char chunk[READ_CHUNK];
-    DWORD got = 0;
-    while (ReadFile(file, chunk, READ_CHUNK, &got, nullptr) && got > 0) {
-        text.append(chunk, got);
-    }
-    CloseHandle(file);
-    return text;
-}
-
 std::string ProcPath(int linuxPid, const std::string& entry) {
     return PROC_ROOT + std::to_string(linuxPid) + "\\" + entry;
-}
-
-std::string Lower(std::string text) {
-    CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
-    return text;
 }
 
 // The names of the entries of a Z:\proc folder that are process or thread ids.
@@ -66,9 +48,9 @@ std::vector<int> NumericEntries(const std::string& folder) {
 }
 
 // argv[0] ends in the program's file name, after a path separator or quote.
-bool CommandLineNames(const std::string& commandLine, const std::string& exeName) {
-    const std::string line = Lower(commandLine);
-    const std::string name = Lower(exeName);
+bool CommandLineNames(std::string line, std::string name) {
+    CharLowerBuffA(line.data(), static_cast<DWORD>(line.size()));
+    CharLowerBuffA(name.data(), static_cast<DWORD>(name.size()));
     for (size_t at = line.find(name); at != std::string::npos; at = line.find(name, at + 1)) {
         const char before = at == 0 ? '\\' : line[at - 1];
         if (before == '\\' || before == '/' || before == '"' || before == ' ') {
@@ -85,31 +67,29 @@ bool SharesOurPrefix(int linuxPid) {
     }
     // Each entry of environ ends in a NUL; one in front makes every entry "\0...\0".
     const std::string wanted = '\0' + std::string(PREFIX_VARIABLE) + "=" + prefix + '\0';
-    return ('\0' + ReadWholeFile(ProcPath(linuxPid, "environ"))).find(wanted) != std::string::npos;
+    return ('\0' + testfiles::ReadBytes(ProcPath(linuxPid, "environ"))).find(wanted) !=
+           std::string::npos;
 }
 
 // The value after `key` on its line of a /proc status file.
 long long StatusValue(int linuxPid, const char* key) {
-    const std::string status = ReadWholeFile(ProcPath(linuxPid, "status"));
+    const std::string status = testfiles::ReadBytes(ProcPath(linuxPid, "status"));
     const size_t at = status.find(key);
-    if (at == std::string::npos) {
-        return NOT_REPORTED;
-    }
-    return std::atoll(status.c_str() + at + std::strlen(key));
+    return at == std::string::npos ? NOT_REPORTED
+                                   : std::atoll(status.c_str() + at + std::strlen(key));
 }
 
 // The first field of schedstat: nanoseconds spent running.
 long long ThreadRunNanoseconds(int linuxPid, int threadId) {
-    std::istringstream fields(
-        ReadWholeFile(ProcPath(linuxPid, "task\\" + std::to_string(threadId) + "\\schedstat")));
+    std::istringstream fields(testfiles::ReadBytes(
+        ProcPath(linuxPid, "task\\" + std::to_string(threadId) + "\\schedstat")));
     long long value = NOT_REPORTED;
-    fields >> value;
-    return fields ? value : NOT_REPORTED;
+    return fields >> value ? value : NOT_REPORTED;
 }
 
 // Fallback at 10 ms resolution: utime + stime of the whole process.
 long long StatNanoseconds(int linuxPid) {
-    const std::string stat = ReadWholeFile(ProcPath(linuxPid, "stat"));
+    const std::string stat = testfiles::ReadBytes(ProcPath(linuxPid, "stat"));
     const size_t close = stat.rfind(')');
     if (close == std::string::npos) {
         return NOT_REPORTED;
@@ -135,25 +115,58 @@ long long GuiObjectCount(HANDLE process, DWORD kind) {
     return count == 0 ? NOT_REPORTED : static_cast<long long>(count);
 }
 
-struct WindowTally {
-    DWORD processId;
-    long long count;
-};
-
+// Counts the windows of the process whose id comes first in the pair.
 BOOL CALLBACK CountWindow(HWND window, LPARAM lParam) {
-    auto* tally = reinterpret_cast<WindowTally*>(lParam);
+    auto* tally = reinterpret_cast<std::pair<DWORD, long long>*>(lParam);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    tally->count += owner == tally->processId ? 1 : 0;
+    tally->second += owner == tally->first ? 1 : 0;
     return TRUE;
 }
 
 // The process's top-level windows and all their descendants: the desktop's
 // children, enumerated to every depth.
 long long WindowCount(DWORD processId) {
-    WindowTally tally{processId, 0};
+    std::pair<DWORD, long long> tally{processId, 0};
     EnumChildWindows(GetDesktopWindow(), CountWindow, reinterpret_cast<LPARAM>(&tally));
-    return tally.count;
+    return tally.second;
+}
+
+constexpr DWORD ANSWER_POLL_MS = 1;
+constexpr DWORD PRESS_ANSWER_TIMEOUT_MS = 20000;
+constexpr DWORD SET_TEXT_TIMEOUT_MS = 10000;
+// Presses that fall this far behind their schedule are given up, so a companion
+// that answers slowly ends a soak in bounded time.
+constexpr double OVERRUN_FACTOR = 2.0;
+// A rest after the last press, so "after" does not catch its work half done.
+constexpr DWORD SETTLE_MS = 2000;
+
+// Bounded, so a companion that hangs ends the measurement instead of stalling it.
+LRESULT SendBounded(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD timeoutMs) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, timeoutMs, &result)
+               ? static_cast<LRESULT>(result)
+               : -1;
+}
+
+// `presses` presses spread evenly over `durationMs`; returns when the time is
+// up. Returns the number of presses that were answered.
+int PressEvenly(HWND window, int presses, DWORD durationMs) {
+    const double start = NowMs();
+    const double interval = presses > 0 ? static_cast<double>(durationMs) / presses : 0.0;
+    int answered = 0;
+    for (int i = 0; i < presses && NowMs() - start < durationMs * OVERRUN_FACTOR; ++i) {
+        while (NowMs() - start < interval * i) {
+            Sleep(ANSWER_POLL_MS);
+        }
+        if (PressCompareTimed(window) >= 0) {
+            ++answered;
+        }
+    }
+    while (NowMs() - start < durationMs) {
+        Sleep(ANSWER_POLL_MS);
+    }
+    return answered;
 }
 
 } // namespace
@@ -182,7 +195,7 @@ double Median(std::vector<double> samples) {
 std::vector<int> LinuxPidsRunning(const std::string& exeName) {
     std::vector<int> pids;
     for (int pid : NumericEntries(PROC_ROOT)) {
-        std::string commandLine = ReadWholeFile(ProcPath(pid, "cmdline"));
+        std::string commandLine = testfiles::ReadBytes(ProcPath(pid, "cmdline"));
         std::replace(commandLine.begin(), commandLine.end(), '\0', ' ');
         if (CommandLineNames(commandLine, exeName) && SharesOurPrefix(pid)) {
             pids.push_back(pid);
@@ -225,10 +238,8 @@ long long CpuNanoseconds(int linuxPid) {
 // 0 means the figure is not reported.
 long long HandleCount(HANDLE process) {
     DWORD count = 0;
-    if (!GetProcessHandleCount(process, &count) || count == 0) {
-        return NOT_REPORTED;
-    }
-    return static_cast<long long>(count);
+    return GetProcessHandleCount(process, &count) && count != 0 ? static_cast<long long>(count)
+                                                                : NOT_REPORTED;
 }
 
 ResourceSnapshot TakeSnapshot(HANDLE process, DWORD processId, int linuxPid) {
@@ -242,13 +253,40 @@ ResourceSnapshot TakeSnapshot(HANDLE process, DWORD processId, int linuxPid) {
 }
 
 void PrintSnapshot(const char* prefix, const ResourceSnapshot& snapshot) {
-    std::printf("RESULT %s_rss_kb %lld\n", prefix, snapshot.residentKb);
-    std::printf("RESULT %s_handles %lld\n", prefix, snapshot.handles);
-    std::printf("RESULT %s_gdi_objects %lld\n", prefix, snapshot.gdiObjects);
-    std::printf("RESULT %s_user_objects %lld\n", prefix, snapshot.userObjects);
-    std::printf("RESULT %s_windows %lld\n", prefix, snapshot.windows);
-    std::printf("RESULT %s_threads %lld\n", prefix, snapshot.threads);
-    std::printf("RESULT %s_linux_fds %lld\n", prefix, snapshot.linuxFiles);
+    for (size_t i = 0; i < snapshot.size(); ++i) {
+        std::printf("RESULT %s_%s %lld\n", prefix, SNAPSHOT_FIGURES[i], snapshot[i]);
+    }
+}
+
+double PressCompareTimed(HWND window) {
+    HWND status = GetDlgItem(window, ID_STATUS_LINE);
+    static const char EMPTY[] = "";
+    SendBounded(status, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(EMPTY), SET_TEXT_TIMEOUT_MS);
+    const double start = NowMs();
+    drive::PostClick(window, ID_COMPARE);
+    for (double now = start; now - start < PRESS_ANSWER_TIMEOUT_MS; now = NowMs()) {
+        const auto left = static_cast<DWORD>(PRESS_ANSWER_TIMEOUT_MS - (now - start)) + 1;
+        if (SendBounded(status, WM_GETTEXTLENGTH, 0, 0, left) > 0) {
+            return NowMs() - start;
+        }
+        Sleep(ANSWER_POLL_MS);
+    }
+    return -1.0;
+}
+
+bool RunSoak(const drive::Program& sorvane, int linuxPid, HWND trainerFrame, const SoakPlan& plan,
+             SoakResult* result) {
+    result->text = drive::StandinText(trainerFrame).substr(0, drive::TRAINER_READ_LIMIT);
+    if (result->text.empty()) {
+        return false;
+    }
+    drive::SetWindowTextAcross(GetDlgItem(sorvane.window, ID_TYPED_TEXT), result->text);
+    result->warmUpAnswered = PressEvenly(sorvane.window, plan.warmUpPresses, plan.warmUpMs);
+    result->before = TakeSnapshot(sorvane.process.handle, sorvane.process.id, linuxPid);
+    result->answered = PressEvenly(sorvane.window, plan.presses, plan.durationMs);
+    Sleep(SETTLE_MS);
+    result->after = TakeSnapshot(sorvane.process.handle, sorvane.process.id, linuxPid);
+    return true;
 }
 
 } // namespace perf

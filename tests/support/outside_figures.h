@@ -1,12 +1,16 @@
-// What a benchmark or soak can learn about another Wine process, and the clock
-// and median every figure is reported with. Wine's own per-process figures for
-// other processes do not move, so CPU time and memory come from the Linux
-// process behind it, read through Wine's Z: drive; handle counts come from
-// Windows calls where Wine answers them.
+// What a benchmark or soak can learn about another Wine process, the clock and
+// median every figure is reported with, and the soak itself. Wine's own
+// per-process figures for other processes do not move, so CPU time and memory
+// come from the Linux process behind it, read through Wine's Z: drive; handle
+// counts come from Windows calls where Wine answers them.
 #pragma once
+
+#include "drive.h"
 
 #include <windows.h>
 
+#include <array>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -37,21 +41,45 @@ long long CpuNanoseconds(int linuxPid);
 // Windows handle count; NOT_REPORTED when the call fails or answers 0, as Wine does.
 long long HandleCount(HANDLE process);
 
-// What a soak compares before and after: the process's resident memory and every
-// object count that Wine reports for another process.
-struct ResourceSnapshot {
-    long long residentKb;  // VmRSS
-    long long handles;     // GetProcessHandleCount
-    long long gdiObjects;  // GetGuiResources(GR_GDIOBJECTS)
-    long long userObjects; // GetGuiResources(GR_USEROBJECTS)
-    long long windows;     // the process's windows, counted by enumeration
-    long long threads;     // Linux threads of the process
-    long long linuxFiles;  // Linux file descriptors of the process
-};
+// What a soak compares before and after, by these names: the process's resident
+// memory in KB (VmRSS), then every object count that Wine reports for another
+// process (handles, GDI and USER objects, its windows by enumeration, the Linux
+// process's threads and file descriptors).
+constexpr const char* SNAPSHOT_FIGURES[] = {"rss_kb",  "handles", "gdi_objects", "user_objects",
+                                            "windows", "threads", "linux_fds"};
+using ResourceSnapshot = std::array<long long, std::size(SNAPSHOT_FIGURES)>;
 
 ResourceSnapshot TakeSnapshot(HANDLE process, DWORD processId, int linuxPid);
 
 // One line per figure: "RESULT <prefix>_<figure> <value>", NOT_REPORTED as -1.
 void PrintSnapshot(const char* prefix, const ResourceSnapshot& snapshot);
+
+// Empties the status line, clicks Compare and waits until the status line is
+// set again, so any text in it is the new result. Returns the milliseconds from
+// the click to the new status line, negative when it did not come in time.
+double PressCompareTimed(HWND window);
+
+// The soak test and the soak benchmark run it with plans of their own: the
+// trainer's text typed into box 102, Compare pressed at an even pace through a
+// warm-up (so one-off allocations happen before "before") and then through the
+// soak, resources taken before and after.
+struct SoakPlan {
+    DWORD warmUpMs;
+    int warmUpPresses;
+    DWORD durationMs;
+    int presses;
+};
+
+struct SoakResult {
+    std::string text; // the trainer's text as read and typed
+    int warmUpAnswered = 0;
+    int answered = 0;
+    ResourceSnapshot before{};
+    ResourceSnapshot after{};
+};
+
+// False, with nothing pressed, when the trainer's text could not be read.
+bool RunSoak(const drive::Program& sorvane, int linuxPid, HWND trainerFrame, const SoakPlan& plan,
+             SoakResult* result);
 
 } // namespace perf

@@ -93,11 +93,10 @@ TEST_F(TrainerCommand, WithoutTheTrainerEachCallShowsTheNotRunningBoxAndSendsNot
     standin::Standin other =
         StartTrainer("--caption " + standin::Quoted(OTHER_CAPTION), OTHER_CAPTION);
     ASSERT_NE(other.frame, nullptr);
-    HANDLE caller = testfiles::RunOnThread([] {
+    const std::future<void> caller = RunDetached([] {
         SendTrainerCommand("Start");
         SendTrainerCommand("Stop");
     });
-    ASSERT_NE(caller, nullptr);
     for (int call = 0; call < CALLS_MADE; ++call) {
         HWND box = drive::WaitMessageBox(GetCurrentProcessId(), BOX_CAPTION);
         ASSERT_NE(box, nullptr) << "no box for call " << call;
@@ -113,8 +112,8 @@ TEST_F(TrainerCommand, WithoutTheTrainerEachCallShowsTheNotRunningBoxAndSendsNot
         EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr);
         ASSERT_TRUE(drive::DismissMessageBox(box));
     }
-    EXPECT_EQ(WaitForSingleObject(caller, LINK_CALL_TIMEOUT_MS), WAIT_OBJECT_0);
-    CloseHandle(caller);
+    EXPECT_EQ(caller.wait_for(std::chrono::milliseconds(LINK_CALL_TIMEOUT_MS)),
+              std::future_status::ready);
     EXPECT_EQ(drive::CountMessageBoxes(GetCurrentProcessId(), BOX_CAPTION), 0);
     EXPECT_EQ(standin::QueryCounts(other.frame), NOTHING_SENT);
 }

@@ -1,6 +1,21 @@
 #include "trainer_test_fixture.h"
 
 #include <memory>
+#include <thread>
+
+bool CallWithin(const std::function<void()>& work) {
+    return RunDetached(work).wait_for(std::chrono::milliseconds(LINK_CALL_TIMEOUT_MS)) ==
+           std::future_status::ready;
+}
+
+std::future<void> RunDetached(const std::function<void()>& work) {
+    auto done = std::make_shared<std::promise<void>>();
+    std::thread([work, done] {
+        work();
+        done->set_value();
+    }).detach();
+    return done->get_future();
+}
 
 void TrainerLinkTest::SetUp() {
     ASSERT_EQ(FindWindowA(nullptr, STANDIN_CAPTION), nullptr) << "a trainer window is left over";
@@ -9,7 +24,7 @@ void TrainerLinkTest::SetUp() {
 
 void TrainerLinkTest::TearDown() {
     for (DWORD processId : launched) {
-        drive::KillProcessById(processId);
+        drive::KillProcessById(processId); // 0 opens nothing
     }
     for (standin::Standin& trainer : trainers) {
         standin::StopStandin(trainer);
@@ -36,30 +51,17 @@ void TrainerLinkTest::StopTrainer(standin::Standin& trainer) {
     EXPECT_TRUE(drive::WaitFor([frame] { return !IsWindow(frame); })) << "the trainer stayed";
 }
 
-void TrainerLinkTest::ForgetNot(DWORD processId) {
-    if (processId != 0) {
-        launched.push_back(processId);
-    }
-}
-
-std::string TrainerLinkTest::TempFolder() {
-    folders.push_back(testfiles::MakeTempFolder());
-    return folders.back();
-}
-
 // The result lives on the heap so that a call that never returns cannot write
 // into a finished test's stack.
 std::string TrainerLinkTest::ReadWithin() {
     auto result = std::make_shared<std::string>();
-    const bool finished =
-        testfiles::CallWithin([result] { *result = ReadTransmittedText(); }, LINK_CALL_TIMEOUT_MS);
+    const bool finished = CallWithin([result] { *result = ReadTransmittedText(); });
     EXPECT_TRUE(finished) << "ReadTransmittedText did not return";
     return finished ? *result : NOT_RETURNED;
 }
 
 bool TrainerLinkTest::SendWithin(const std::string& word) {
-    const bool finished =
-        testfiles::CallWithin([word] { SendTrainerCommand(word); }, LINK_CALL_TIMEOUT_MS);
+    const bool finished = CallWithin([word] { SendTrainerCommand(word); });
     EXPECT_TRUE(finished) << "SendTrainerCommand(\"" << word << "\") did not return";
     return finished;
 }

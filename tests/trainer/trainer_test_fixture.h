@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <functional>
+#include <future>
 #include <string>
 #include <vector>
 
@@ -17,6 +20,12 @@ constexpr char NOT_RETURNED[] = "(the read did not return)";
 // Another version's caption: differs by more than letter case, since the
 // platform's caption search ignores case.
 constexpr char OTHER_CAPTION[] = "Koch Method CW Trainer - Brenlow 2";
+
+// Runs `work` on a thread of its own, ready once it returns; or waits for it up
+// to LINK_CALL_TIMEOUT_MS. A call that never returns is left running, so `work`
+// must own everything it uses.
+std::future<void> RunDetached(const std::function<void()>& work);
+bool CallWithin(const std::function<void()>& work);
 
 class TrainerLinkTest : public testing::Test {
   protected:
@@ -30,9 +39,9 @@ class TrainerLinkTest : public testing::Test {
     // TearDown then leaves it alone.
     void StopTrainer(standin::Standin& trainer);
     // A process started by the link under test, known only by its identifier.
-    void ForgetNot(DWORD processId);
+    void ForgetNot(DWORD processId) { launched.push_back(processId); }
     // A fresh temporary folder removed when the test ends.
-    std::string TempFolder();
+    std::string TempFolder() { return folders.emplace_back(testfiles::MakeTempFolder()); }
 
     // ReadTransmittedText / SendTrainerCommand, failing the test instead of
     // hanging when the call does not return (the read then gives NOT_RETURNED,

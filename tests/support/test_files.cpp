@@ -27,34 +27,18 @@ fs::path Long(const std::string& path) {
     return fs::path(LONG_PATH_PREFIX + wide);
 }
 
-std::string Narrow(const fs::path& path) {
-    const std::wstring wide = path.wstring();
-    const int length = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
-                                           nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), narrow.data(),
-                        length, nullptr, nullptr);
-    return narrow;
-}
-
-DWORD WINAPI RunWork(LPVOID parameter) {
-    auto* work = static_cast<std::function<void()>*>(parameter);
-    (*work)();
-    delete work;
-    return 0;
-}
-
 } // namespace
 
 std::string MakeTempFolder() {
-    std::error_code error;
-    const fs::path base = fs::temp_directory_path(error);
+    char base[MAX_PATH + 1] = {};
     static int counter = 0;
-    for (int attempt = 0; !error && attempt < MAX_FOLDER_ATTEMPTS; ++attempt) {
-        const fs::path folder = base / (FOLDER_NAME_PREFIX + std::to_string(GetCurrentProcessId()) +
-                                        "-" + std::to_string(++counter));
-        if (fs::create_directory(folder, error)) {
-            return Narrow(folder);
+    for (int attempt = 0; GetTempPathA(sizeof(base), base) != 0 && attempt < MAX_FOLDER_ATTEMPTS;
+         ++attempt) {
+        const std::string folder = base +
+                                   (FOLDER_NAME_PREFIX + std::to_string(GetCurrentProcessId())) +
+                                   "-" + std::to_string(++counter);
+        if (CreateDirectoryA(folder.c_str(), nullptr)) {
+            return folder;
         }
     }
     return {};
@@ -92,25 +76,6 @@ void RemoveTree(const std::string& path) {
     if (!path.empty()) {
         fs::remove_all(Long(path), error);
     }
-}
-
-HANDLE RunOnThread(const std::function<void()>& work) {
-    auto* copy = new std::function<void()>(work);
-    HANDLE thread = CreateThread(nullptr, 0, RunWork, copy, 0, nullptr);
-    if (thread == nullptr) {
-        delete copy;
-    }
-    return thread;
-}
-
-bool CallWithin(const std::function<void()>& work, DWORD timeoutMs) {
-    HANDLE thread = RunOnThread(work);
-    if (thread == nullptr) {
-        return false;
-    }
-    const bool finished = WaitForSingleObject(thread, timeoutMs) == WAIT_OBJECT_0;
-    CloseHandle(thread);
-    return finished;
 }
 
 } // namespace testfiles
