@@ -31,7 +31,6 @@ constexpr DWORD BETWEEN_PRESSES_MS = 300;
 constexpr int WARM_UP_SHARE = 20;
 constexpr DWORD MIN_WARM_UP_MS = 5000;
 constexpr int MIN_WARM_UP_PRESSES = 10;
-constexpr char WINESERVER_NAME[] = "wineserver";
 constexpr DWORD PROGRAM_START_TIMEOUT_MS = 30000;
 constexpr DWORD CLOSE_WAIT_MS = 10000;
 constexpr DWORD LINUX_PID_WAIT_MS = 5000;
@@ -71,12 +70,6 @@ double SharePercent(long long startNs, long long endNs, double elapsedMs) {
 
 long long ServerCpu(int serverPid) {
     return serverPid != 0 ? CpuNanoseconds(serverPid) : NOT_REPORTED;
-}
-
-// This desktop's wineserver; 0 unless exactly one runs with our prefix.
-int ServerPid() {
-    const std::vector<int> pids = LinuxPidsRunning(WINESERVER_NAME);
-    return pids.size() == 1 ? pids.front() : 0;
 }
 
 // One program's idle samples: its share of one core in percent and the
@@ -220,7 +213,7 @@ int StartupFigure(const DriverOptions& options) {
 // wineserver is measured over the same stretch, since every PeekMessageA under
 // Wine is a call to it.
 int IdleFigure(const DriverOptions& options) {
-    const int serverPid = ServerPid();
+    const int serverPid = WineserverPid();
     if (!RunIdleScenario(options, "_no_trainer", serverPid)) {
         return 1;
     }

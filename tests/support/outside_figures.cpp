@@ -19,6 +19,7 @@ constexpr double HALF = 0.5;
 constexpr char PROC_ROOT[] = "Z:\\proc\\";
 constexpr char PREFIX_VARIABLE[] = "WINEPREFIX";
 constexpr DWORD PID_POLL_MS = 20;
+constexpr char WINESERVER_NAME[] = "wineserver";
 constexpr int STAT_USER_TIME_FIELD = 13;                   // utime, counted from 0 after "(comm)"
 constexpr long long NANOSECONDS_PER_CLOCK_TICK = 10000000; // USER_HZ is 100 on x86
 constexpr char RSS_KEY[] = "VmRSS:";
@@ -219,6 +220,11 @@ int WaitNewLinuxPid(const std::string& exeName, const std::vector<int>& before, 
         Sleep(PID_POLL_MS);
     } while (GetTickCount() - start < timeoutMs);
     return 0;
+}
+
+int WineserverPid() {
+    const std::vector<int> pids = LinuxPidsRunning(WINESERVER_NAME);
+    return pids.size() == 1 ? pids.front() : 0;
 }
 
 long long CpuNanoseconds(int linuxPid) {

@@ -35,6 +35,9 @@ std::vector<int> LinuxPidsRunning(const std::string& exeName);
 // is none (or more than one) within the time.
 int WaitNewLinuxPid(const std::string& exeName, const std::vector<int>& before, DWORD timeoutMs);
 
+// The wineserver of this process's Wine desktop; 0 unless exactly one runs.
+int WineserverPid();
+
 // CPU time in nanoseconds that the Linux process has used, summed over its threads.
 long long CpuNanoseconds(int linuxPid);
 
