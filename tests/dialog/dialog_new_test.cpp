@@ -34,26 +34,26 @@ class DialogNewTest : public ::testing::Test {
 
 } // namespace
 
-TEST_F(DialogNewTest, StyleZeroBecomesTheCaptionedModalPopup) {
+TEST_F(DialogNewTest, StyleZeroBecomesTheCaptionedModalPopupInMsSansSerifEight) {
     ASSERT_NE(Make("t", SOME_POS, SOME_POS, 0), nullptr);
     // Top-level windows always get WS_CLIPSIBLINGS from the platform.
     EXPECT_EQ(Style() & ~WS_CLIPSIBLINGS, DEFAULT_STYLE) << std::hex << Style();
+    HFONT font = reinterpret_cast<HFONT>(SendMessageA(dialog_, WM_GETFONT, 0, 0));
+    ASSERT_NE(font, nullptr);
+    LOGFONTA description{};
+    GetObjectA(font, sizeof(description), &description);
+    EXPECT_STREQ(description.lfFaceName, "MS Sans Serif");
 }
 
-TEST_F(DialogNewTest, VisibleAndSystemModalAreTakenOutAndFontBitsAdded) {
+TEST_F(DialogNewTest, VisibleAndSystemModalAreTakenOutFontBitsAddedExtendedStyleKept) {
     const DWORD passed = WS_POPUP | WS_CAPTION | WS_VISIBLE | DS_SYSMODAL;
-    ASSERT_NE(Make("t", SOME_POS, SOME_POS, passed), nullptr);
+    const DWORD exPassed = WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;
+    ASSERT_NE(Make("t", SOME_POS, SOME_POS, passed, exPassed), nullptr);
     EXPECT_FALSE(IsWindowVisible(dialog_));
     EXPECT_EQ(Style() & (WS_VISIBLE | DS_SYSMODAL), 0) << std::hex << Style();
     EXPECT_EQ(Style() & ALWAYS_ADDED, ALWAYS_ADDED) << std::hex << Style();
     EXPECT_EQ(Style() & DS_CENTER, 0);
-}
-
-TEST_F(DialogNewTest, ExtendedStyleIsUsedAsPassed) {
-    ASSERT_NE(Make("t", SOME_POS, SOME_POS, 0, WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT), nullptr);
-    const LONG exStyle = GetWindowLongA(dialog_, GWL_EXSTYLE);
-    EXPECT_EQ(exStyle & (WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT),
-              WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT);
+    EXPECT_EQ(GetWindowLongA(dialog_, GWL_EXSTYLE) & exPassed, static_cast<LONG>(exPassed));
 }
 
 TEST_F(DialogNewTest, MinusOneForXOrYCentresAndNothingElseDoes) {
@@ -88,13 +88,4 @@ TEST_F(DialogNewTest, CaptionIsKeptAsGivenExceptEmptyOrBeyond256Bytes) {
         ASSERT_NE(Make(given, SOME_POS, SOME_POS, 0), nullptr);
         EXPECT_EQ(drive::WindowText(dialog_), shown);
     }
-}
-
-TEST_F(DialogNewTest, DialogUsesMsSansSerifEight) {
-    ASSERT_NE(Make("t", SOME_POS, SOME_POS, 0), nullptr);
-    HFONT font = reinterpret_cast<HFONT>(SendMessageA(dialog_, WM_GETFONT, 0, 0));
-    ASSERT_NE(font, nullptr);
-    LOGFONTA description{};
-    GetObjectA(font, sizeof(description), &description);
-    EXPECT_STREQ(description.lfFaceName, "MS Sans Serif");
 }

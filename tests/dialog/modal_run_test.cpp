@@ -38,19 +38,6 @@ void CALLBACK DestroyGuarded(HWND, UINT, UINT_PTR, DWORD) {
     DestroyWindow(GuardedDialog);
 }
 
-// Asks the dialog for a label's colours, by message or straight from the layer's
-// own procedure, which the platform's default handling would otherwise answer for.
-INT_PTR AskLabelColour(HWND dialog, HWND label, bool straight) {
-    HDC dc = GetDC(label);
-    const auto wParam = reinterpret_cast<WPARAM>(dc);
-    const auto lParam = reinterpret_cast<LPARAM>(label);
-    const auto procedure = reinterpret_cast<DLGPROC>(GetWindowLongPtrA(dialog, DWLP_DLGPROC));
-    const INT_PTR answer = straight ? procedure(dialog, WM_CTLCOLORSTATIC, wParam, lParam)
-                                    : SendMessageA(dialog, WM_CTLCOLORSTATIC, wParam, lParam);
-    ReleaseDC(label, dc);
-    return answer;
-}
-
 } // namespace
 
 TEST(ModalRun, HandlerIsGreetedOnceWithInitDialogThenSizeWhileHidden) {
@@ -206,6 +193,8 @@ TEST(ModalRun, HandledResultGoesToMsgResultUnlessTheHandlerStoredOne) {
 }
 
 // Left alone, the colour message is answered FALSE, keeping the platform's colours.
+// FALSE is asked of the layer's own procedure straight, since the platform's
+// default handling would otherwise answer for it.
 TEST(ModalRun, ColourMessageIsAnsweredFalseUnlessTheHandlerGivesABrush) {
     const auto brush = reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_HIGHLIGHT));
     for (const INT_PTR given : {INT_PTR{FALSE}, brush}) {
@@ -217,7 +206,13 @@ TEST(ModalRun, ColourMessageIsAnsweredFalseUnlessTheHandlerGivesABrush) {
         RunModal(
             dialog,
             [&](HWND d) {
-                answer = AskLabelColour(d, label, given == FALSE);
+                HDC dc = GetDC(label);
+                const auto wParam = reinterpret_cast<WPARAM>(dc);
+                const auto lParam = reinterpret_cast<LPARAM>(label);
+                const auto straight = reinterpret_cast<DLGPROC>(GetWindowLongPtrA(d, DWLP_DLGPROC));
+                answer = given == FALSE ? straight(d, WM_CTLCOLORSTATIC, wParam, lParam)
+                                        : SendMessageA(d, WM_CTLCOLORSTATIC, wParam, lParam);
+                ReleaseDC(label, dc);
                 EndNow(d);
             },
             [&](HWND, UINT message, WPARAM, LPARAM) -> INT_PTR {
@@ -254,18 +249,14 @@ TEST(ModalRun, EndingFromInsideANestedLoopIsSafe) {
     EXPECT_FALSE(IsWindow(dialog));
 }
 
-TEST(ModalRun, NoDialogReturnsAtOnce) {
+TEST(ModalRun, NoDialogReturnsAtOnceAndARunWithoutHandlerEndsByTheCloseBox) {
     int32_t endValue = UNTOUCHED;
     DialogShowModal(nullptr, nullptr, &endValue);
     EXPECT_EQ(endValue, UNTOUCHED);
-}
-
-TEST(ModalRun, RunWithoutHandlerEndsByTheCloseBox) {
     HWND dialog = NewTestDialog();
     GuardedDialog = dialog;
     GuardFired = false;
     const UINT_PTR guard = SetTimer(nullptr, 0, MODAL_SAFETY_MS, DestroyGuarded);
-    int32_t endValue = UNTOUCHED;
     PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
     DialogShowModal(dialog, nullptr, &endValue);
     KillTimer(nullptr, guard);
