@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -22,7 +23,6 @@ constexpr int LETTERS = 26;
 class DialogNewTest : public ::testing::Test {
   protected:
     void TearDown() override { DestroyWindow(dialog_); }
-    // Destroys the dialog made before, if any.
     HWND Make(const std::string& caption, int x, int y, DWORD style, DWORD exStyle = 0) {
         DestroyWindow(dialog_);
         dialog_ = DialogNew(nullptr, caption, x, y, WIDTH, HEIGHT, style, exStyle);
@@ -57,16 +57,13 @@ TEST_F(DialogNewTest, VisibleAndSystemModalAreTakenOutFontBitsAddedExtendedStyle
 }
 
 TEST_F(DialogNewTest, MinusOneForXOrYCentresAndNothingElseDoes) {
-    const struct {
-        int x;
-        int y;
-        bool centred;
-    } rows[] = {{CENTRE, SOME_POS, true}, {SOME_POS, CENTRE, true}, {SOME_POS, SOME_POS, false}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(std::to_string(row.x) + ", " + std::to_string(row.y));
-        ASSERT_NE(Make("t", row.x, row.y, 0), nullptr);
-        EXPECT_EQ((Style() & DS_CENTER) != 0, row.centred);
-        EXPECT_EQ(drive::IsCentredOnWorkArea(dialog_), row.centred);
+    const std::tuple<int, int, bool> rows[] = {
+        {CENTRE, SOME_POS, true}, {SOME_POS, CENTRE, true}, {SOME_POS, SOME_POS, false}};
+    for (const auto& [x, y, centred] : rows) {
+        SCOPED_TRACE(std::to_string(x) + ", " + std::to_string(y));
+        ASSERT_NE(Make("t", x, y, 0), nullptr);
+        EXPECT_EQ((Style() & DS_CENTER) != 0, centred);
+        EXPECT_EQ(drive::IsCentredOnWorkArea(dialog_), centred);
     }
 }
 

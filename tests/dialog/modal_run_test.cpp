@@ -40,12 +40,19 @@ void CALLBACK DestroyGuarded(HWND, UINT, UINT_PTR, DWORD) {
 
 } // namespace
 
-TEST(ModalRun, HandlerIsGreetedOnceWithInitDialogThenSizeWhileHidden) {
+// The handler never sees WM_ACTIVATE, though the window is shown and active for the loop.
+TEST(ModalRun, HandlerIsGreetedOnceWithInitDialogThenSizeWhileHiddenButNeverWithActivate) {
     HWND dialog = NewTestDialog();
     ASSERT_NE(dialog, nullptr);
     RECT client{};
     GetClientRect(dialog, &client);
-    const ModalRun run = RunModal(dialog, EndNow);
+    bool visible = false;
+    bool active = false;
+    const ModalRun run = RunModal(dialog, [&](HWND d) {
+        visible = IsWindowVisible(d) != 0;
+        active = GetActiveWindow() == d;
+        EndNow(d);
+    });
     ASSERT_GE(run.messages.size(), 2u);
     const LoggedMessage& init = run.messages[0];
     EXPECT_EQ(init.message, static_cast<UINT>(WM_INITDIALOG));
@@ -59,6 +66,9 @@ TEST(ModalRun, HandlerIsGreetedOnceWithInitDialogThenSizeWhileHidden) {
     EXPECT_FALSE(size.visible);
     EXPECT_EQ(CountMessages(run, WM_INITDIALOG), 1);
     EXPECT_FALSE(run.timedOut);
+    EXPECT_TRUE(visible);
+    ASSERT_TRUE(active) << "the dialog was never activated, so WM_ACTIVATE was not sent";
+    EXPECT_EQ(CountMessages(run, WM_ACTIVATE), 0);
 }
 
 TEST(ModalRun, MaximisedOrMinimisedStyleGreetsWithThatSize) {
@@ -72,19 +82,6 @@ TEST(ModalRun, MaximisedOrMinimisedStyleGreetsWithThatSize) {
         ASSERT_NE(size, run.messages.end());
         EXPECT_EQ(size->wParam, sizeType);
     }
-}
-
-TEST(ModalRun, WindowIsShownAndActiveForTheLoopButTheHandlerNeverSeesActivate) {
-    bool visible = false;
-    bool active = false;
-    const ModalRun run = RunModal(NewTestDialog(), [&](HWND d) {
-        visible = IsWindowVisible(d) != 0;
-        active = GetActiveWindow() == d;
-        EndNow(d);
-    });
-    EXPECT_TRUE(visible);
-    ASSERT_TRUE(active) << "the dialog was never activated, so WM_ACTIVATE was not sent";
-    EXPECT_EQ(CountMessages(run, WM_ACTIVATE), 0);
 }
 
 // DialogEnd stores its end value, the close box 0; either destroys the window
@@ -114,29 +111,24 @@ TEST(ModalRun, DialogEndOrTheCloseBoxEndsTheRunAndDestroysTheWindow) {
     }
 }
 
-TEST(ModalRun, HandlerThatTakesTheCloseCommandKeepsTheDialog) {
+// Only the cancel command ends this run, so a close command that got through or an
+// Escape that arrived otherwise would show.
+TEST(ModalRun, HandlerThatTakesTheCloseCommandKeepsTheDialogAndEscapeArrivesAsCancel) {
     bool stillThere = false;
     const ModalRun run = RunModal(
         NewTestDialog(),
         [&](HWND d) {
             SendMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0);
             stillThere = IsWindow(d) != 0;
-            EndNow(d);
+            PostMessageA(d, WM_KEYDOWN, VK_ESCAPE, 1);
         },
-        [](HWND, UINT message, WPARAM, LPARAM) -> INT_PTR { return message == WM_SYSCOMMAND; });
-    EXPECT_TRUE(stillThere);
-    EXPECT_EQ(run.endValue, END_VALUE);
-}
-
-TEST(ModalRun, EscapeArrivesAsCancelCommand) {
-    const ModalRun run = RunModal(
-        NewTestDialog(), [](HWND d) { PostMessageA(d, WM_KEYDOWN, VK_ESCAPE, 1); },
         [](HWND d, UINT message, WPARAM wParam, LPARAM) -> INT_PTR {
             if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
                 EndNow(d);
             }
-            return 0;
+            return message == WM_SYSCOMMAND;
         });
+    EXPECT_TRUE(stillThere);
     EXPECT_FALSE(run.timedOut);
     EXPECT_EQ(run.endValue, END_VALUE);
 }

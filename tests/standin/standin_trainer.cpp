@@ -74,9 +74,9 @@ void OnSize(HWND frame) {
     }
 }
 
-void SetAllTexts(const std::string& text) {
+void SetAllTexts(const std::string& text, bool append = false) {
     for (HWND window : TextWindows) {
-        TextWindowSet(window, text);
+        TextWindowSet(window, text, append);
     }
 }
 
@@ -94,16 +94,9 @@ void OnStartOrStop(HWND frame, bool start) {
     }
 }
 
-void OnPaceTick() {
-    const std::string piece = NextPracticePiece(Copy);
-    for (HWND window : TextWindows) {
-        TextWindowAppend(window, piece);
-    }
-}
-
 void OnTimer(HWND frame, UINT_PTR timer) {
     switch (timer) {
-    case TIMER_PACE: OnPaceTick(); break;
+    case TIMER_PACE: SetAllTexts(NextPracticePiece(Copy), true); break;
     case TIMER_EXIT: DestroyWindow(frame); break;
     case TIMER_REPLACE:
         SetAllTexts(MakePracticeCopy(Copy, PracticeRandom(Copy, REPLACE_MAX_LENGTH + 1)));
@@ -154,15 +147,6 @@ bool RegisterFrameClasses(HINSTANCE instance) {
            RegisterTextWindowClass(instance, TextClassName());
 }
 
-int RunMessageLoop() {
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    return static_cast<int>(message.wParam);
-}
-
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
@@ -182,5 +166,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
         return 1;
     }
     ShowWindow(frame, showCommand);
-    return RunMessageLoop();
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
 }

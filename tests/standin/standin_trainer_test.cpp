@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 
 namespace {
 
@@ -30,13 +31,6 @@ class StandinTrainer : public testing::Test {
     std::string folder;
 };
 
-std::string GetTextWithCount(HWND window, WPARAM count, LRESULT* result) {
-    char buffer[64];
-    std::memset(buffer, 'x', sizeof(buffer));
-    *result = SendMessageA(window, WM_GETTEXT, count, reinterpret_cast<LPARAM>(buffer));
-    return std::string(buffer, sizeof(buffer));
-}
-
 } // namespace
 
 // Like the platform's controls, WM_GETTEXT copies at most count - 1 bytes, then
@@ -47,13 +41,14 @@ TEST_F(StandinTrainer, ShowsTheTrainerCaptionAndADirectTextChildThatCopiesLikeAC
     EXPECT_EQ(drive::ClassName(child), STANDIN_TEXT_CLASS);
     EXPECT_EQ(drive::WindowText(child), "ABCDEFG");
     EXPECT_EQ(drive::WindowText(trainer.frame), STANDIN_CAPTION);
-    LRESULT result = 0;
-    std::string buffer = GetTextWithCount(child, 5, &result);
-    EXPECT_EQ(result, 4);
-    EXPECT_EQ(buffer.substr(0, 5), std::string("ABCD\0", 5));
-    buffer = GetTextWithCount(child, 1, &result);
-    EXPECT_EQ(result, 0);
-    EXPECT_EQ(buffer[0], '\0');
+    const std::tuple<WPARAM, LRESULT, std::string> rows[] = {{5, 4, std::string("ABCD\0", 5)},
+                                                             {1, 0, std::string(1, '\0')}};
+    for (const auto& [count, copied, start] : rows) {
+        char buffer[64];
+        std::memset(buffer, 'x', sizeof(buffer));
+        EXPECT_EQ(SendMessageA(child, WM_GETTEXT, count, reinterpret_cast<LPARAM>(buffer)), copied);
+        EXPECT_EQ(std::string(buffer, start.size()), start);
+    }
     EXPECT_EQ(SendMessageA(child, WM_GETTEXTLENGTH, 0, 0), 7);
 }
 

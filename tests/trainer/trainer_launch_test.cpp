@@ -119,22 +119,18 @@ class TrainerLaunch : public TrainerLinkTest {
     std::string caller;
 };
 
-TEST_F(TrainerLaunch, ProgramDirectoryIsThisProgramsFolderWithABackslash) {
+// The program directory is this program's folder with a backslash (one deeper
+// than 260 characters is checked by deep_program_directory.sh: CreateProcess
+// cannot start it, under Wine as under Windows without long paths). The command
+// line is whole, quoted and uncut for a 300-character directory; there is none
+// for an empty directory or beyond the system's limit.
+TEST_F(TrainerLaunch, ProgramDirectoryAndTheCommandLineWholeAndQuotedUpToTheSystemsLimit) {
     const std::string expected = drive::PathFromEnvironment(TEST_DIR_VARIABLE);
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(ProgramDirectory(), expected + "\\");
-}
-
-// A program deeper than 260 characters is checked by deep_program_directory.sh:
-// CreateProcess cannot start it, under Wine as under Windows without long paths.
-
-TEST_F(TrainerLaunch, TheCommandLineForA300CharacterDirectoryIsWholeQuotedAndUncut) {
     const std::string directory = "C:\\" + std::string(LONG_DIRECTORY_LENGTH - 4, 'd') + "\\";
     ASSERT_EQ(directory.size(), LONG_DIRECTORY_LENGTH);
     EXPECT_EQ(TrainerCommandLine(directory), "\"" + directory + "KochMorseTrainer.exe\"");
-}
-
-TEST_F(TrainerLaunch, NoCommandLineForAnEmptyDirectoryOrBeyondTheSystemsLimit) {
     EXPECT_EQ(TrainerCommandLine(""), "");
     const size_t fixedPart = std::strlen(TRAINER_EXE_NAME) + QUOTES;
     const std::string longest = std::string(COMMAND_LINE_LIMIT - fixedPart - 1, 'd') + "\\";
