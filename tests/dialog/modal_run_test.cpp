@@ -10,13 +10,10 @@
 
 namespace {
 
-struct Timer {
-    UINT_PTR id;
-    UINT ms;
-};
-
-constexpr Timer NESTED_TIMER = {77, 100};
-constexpr Timer LATER_TIMER = {78, 200};
+constexpr UINT_PTR NESTED_TIMER_ID = 77;
+constexpr UINT NESTED_TIMER_MS = 100;
+constexpr UINT_PTR LATER_TIMER_ID = 78;
+constexpr UINT LATER_TIMER_MS = 200;
 constexpr char NESTED_BOX_CAPTION[] = "nested loop";
 constexpr int32_t UNTOUCHED = -5;
 constexpr int32_t END_VALUE = 1234;
@@ -139,10 +136,10 @@ TEST(ModalRun, PostedQuitDoesNotEndTheRun) {
         NewTestDialog(),
         [](HWND d) {
             PostQuitMessage(0);
-            SetTimer(d, LATER_TIMER.id, LATER_TIMER.ms, nullptr);
+            SetTimer(d, LATER_TIMER_ID, LATER_TIMER_MS, nullptr);
         },
         [&](HWND d, UINT message, WPARAM wParam, LPARAM) -> INT_PTR {
-            if (message == WM_TIMER && wParam == LATER_TIMER.id) {
+            if (message == WM_TIMER && wParam == LATER_TIMER_ID) {
                 survived = true;
                 EndNow(d);
             }
@@ -222,13 +219,13 @@ TEST(ModalRun, EndingFromInsideANestedLoopIsSafe) {
     const ModalRun run = RunModal(
         dialog,
         [&](HWND d) {
-            SetTimer(d, NESTED_TIMER.id, NESTED_TIMER.ms, nullptr);
+            SetTimer(d, NESTED_TIMER_ID, NESTED_TIMER_MS, nullptr);
             MessageBoxA(nullptr, "waiting", NESTED_BOX_CAPTION, MB_OK);
             boxReturned = true;
         },
         [](HWND d, UINT message, WPARAM wParam, LPARAM) -> INT_PTR {
-            if (message == WM_TIMER && wParam == NESTED_TIMER.id) {
-                KillTimer(d, NESTED_TIMER.id);
+            if (message == WM_TIMER && wParam == NESTED_TIMER_ID) {
+                KillTimer(d, NESTED_TIMER_ID);
                 EndNow(d);
                 PostMessageA(FindWindowA(nullptr, NESTED_BOX_CAPTION), WM_COMMAND, IDOK, 0);
             }

@@ -20,9 +20,7 @@ constexpr DWORD FRAME_STYLE = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
 constexpr int FRAME_WIDTH = 520;
 constexpr int FRAME_HEIGHT = 360;
 
-constexpr UINT_PTR TIMER_PACE = 1;
-constexpr UINT_PTR TIMER_EXIT = 2;
-constexpr UINT_PTR TIMER_REPLACE = 3;
+enum FrameTimer : UINT_PTR { TIMER_PACE = 1, TIMER_EXIT, TIMER_REPLACE };
 constexpr uint32_t REPLACE_MAX_LENGTH = 30000;
 
 // Process-wide state of the one frame window, written on its thread only.
