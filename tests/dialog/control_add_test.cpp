@@ -53,11 +53,12 @@ TEST_F(ControlAddTest, EachKindHasItsClassTheDialogFontAndItsDefaultOrGivenStyle
     }
 }
 
-TEST_F(ControlAddTest, CaptionAndIdentifierAreSet) {
+TEST_F(ControlAddTest, CaptionAndIdentifierAreSetAndNoDialogMeansNoControl) {
     HWND label = Add(dialog_, ControlKind::Label);
     EXPECT_EQ(GetDlgCtrlID(label), CONTROL_ID);
     EXPECT_EQ(GetDlgItem(dialog_, CONTROL_ID), label);
     EXPECT_EQ(ControlGetText(dialog_, CONTROL_ID), "caption");
+    EXPECT_EQ(Add(nullptr, ControlKind::Button), nullptr);
 }
 
 // Mapping each edge differs from mapping the width when the rounding of x and of
@@ -88,9 +89,4 @@ TEST_F(ControlAddTest, OnlyADefaultPushButtonBecomesTheDefaultId) {
         Add(dialog_, ControlKind::Button, style, 0, ++id);
         EXPECT_EQ(LOWORD(SendMessageA(dialog_, DM_GETDEFID, 0, 0)) == id, becomesDefault);
     }
-}
-
-TEST_F(ControlAddTest, NoDialogMeansNoControl) {
-    EXPECT_EQ(ControlAdd(nullptr, CONTROL_ID, "x", 1, 1, 10, 10, 0, 0, ControlKind::Button),
-              nullptr);
 }

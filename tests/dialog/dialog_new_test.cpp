@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -22,7 +23,6 @@ constexpr int LETTERS = 26;
 class DialogNewTest : public ::testing::Test {
   protected:
     void TearDown() override { DestroyWindow(dialog_); }
-    // Destroys the dialog made before, if any.
     HWND Make(const std::string& caption, int x, int y, DWORD style, DWORD exStyle = 0) {
         DestroyWindow(dialog_);
         dialog_ = DialogNew(nullptr, caption, x, y, WIDTH, HEIGHT, style, exStyle);
@@ -34,39 +34,36 @@ class DialogNewTest : public ::testing::Test {
 
 } // namespace
 
-TEST_F(DialogNewTest, StyleZeroBecomesTheCaptionedModalPopup) {
+TEST_F(DialogNewTest, StyleZeroBecomesTheCaptionedModalPopupInMsSansSerifEight) {
     ASSERT_NE(Make("t", SOME_POS, SOME_POS, 0), nullptr);
     // Top-level windows always get WS_CLIPSIBLINGS from the platform.
     EXPECT_EQ(Style() & ~WS_CLIPSIBLINGS, DEFAULT_STYLE) << std::hex << Style();
+    HFONT font = reinterpret_cast<HFONT>(SendMessageA(dialog_, WM_GETFONT, 0, 0));
+    ASSERT_NE(font, nullptr);
+    LOGFONTA description{};
+    GetObjectA(font, sizeof(description), &description);
+    EXPECT_STREQ(description.lfFaceName, "MS Sans Serif");
 }
 
-TEST_F(DialogNewTest, VisibleAndSystemModalAreTakenOutAndFontBitsAdded) {
+TEST_F(DialogNewTest, VisibleAndSystemModalAreTakenOutFontBitsAddedExtendedStyleKept) {
     const DWORD passed = WS_POPUP | WS_CAPTION | WS_VISIBLE | DS_SYSMODAL;
-    ASSERT_NE(Make("t", SOME_POS, SOME_POS, passed), nullptr);
+    const DWORD exPassed = WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;
+    ASSERT_NE(Make("t", SOME_POS, SOME_POS, passed, exPassed), nullptr);
     EXPECT_FALSE(IsWindowVisible(dialog_));
     EXPECT_EQ(Style() & (WS_VISIBLE | DS_SYSMODAL), 0) << std::hex << Style();
     EXPECT_EQ(Style() & ALWAYS_ADDED, ALWAYS_ADDED) << std::hex << Style();
     EXPECT_EQ(Style() & DS_CENTER, 0);
-}
-
-TEST_F(DialogNewTest, ExtendedStyleIsUsedAsPassed) {
-    ASSERT_NE(Make("t", SOME_POS, SOME_POS, 0, WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT), nullptr);
-    const LONG exStyle = GetWindowLongA(dialog_, GWL_EXSTYLE);
-    EXPECT_EQ(exStyle & (WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT),
-              WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT);
+    EXPECT_EQ(GetWindowLongA(dialog_, GWL_EXSTYLE) & exPassed, static_cast<LONG>(exPassed));
 }
 
 TEST_F(DialogNewTest, MinusOneForXOrYCentresAndNothingElseDoes) {
-    const struct {
-        int x;
-        int y;
-        bool centred;
-    } rows[] = {{CENTRE, SOME_POS, true}, {SOME_POS, CENTRE, true}, {SOME_POS, SOME_POS, false}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(std::to_string(row.x) + ", " + std::to_string(row.y));
-        ASSERT_NE(Make("t", row.x, row.y, 0), nullptr);
-        EXPECT_EQ((Style() & DS_CENTER) != 0, row.centred);
-        EXPECT_EQ(drive::IsCentredOnWorkArea(dialog_), row.centred);
+    const std::tuple<int, int, bool> rows[] = {
+        {CENTRE, SOME_POS, true}, {SOME_POS, CENTRE, true}, {SOME_POS, SOME_POS, false}};
+    for (const auto& [x, y, centred] : rows) {
+        SCOPED_TRACE(std::to_string(x) + ", " + std::to_string(y));
+        ASSERT_NE(Make("t", x, y, 0), nullptr);
+        EXPECT_EQ((Style() & DS_CENTER) != 0, centred);
+        EXPECT_EQ(drive::IsCentredOnWorkArea(dialog_), centred);
     }
 }
 
@@ -88,13 +85,4 @@ TEST_F(DialogNewTest, CaptionIsKeptAsGivenExceptEmptyOrBeyond256Bytes) {
         ASSERT_NE(Make(given, SOME_POS, SOME_POS, 0), nullptr);
         EXPECT_EQ(drive::WindowText(dialog_), shown);
     }
-}
-
-TEST_F(DialogNewTest, DialogUsesMsSansSerifEight) {
-    ASSERT_NE(Make("t", SOME_POS, SOME_POS, 0), nullptr);
-    HFONT font = reinterpret_cast<HFONT>(SendMessageA(dialog_, WM_GETFONT, 0, 0));
-    ASSERT_NE(font, nullptr);
-    LOGFONTA description{};
-    GetObjectA(font, sizeof(description), &description);
-    EXPECT_STREQ(description.lfFaceName, "MS Sans Serif");
 }

@@ -41,17 +41,6 @@ HWND NewTestDialog(DWORD style) {
                      TEST_DIALOG_WIDTH, TEST_DIALOG_HEIGHT, style, 0);
 }
 
-void TestDialogCase::SetUp() {
-    dialog_ = NewTestDialog();
-    ASSERT_NE(dialog_, nullptr);
-}
-
-void TestDialogCase::TearDown() {
-    if (IsWindow(dialog_)) {
-        DestroyWindow(dialog_);
-    }
-}
-
 ModalRun RunModal(HWND dialog, const ModalStep& step, const HandlerReply& reply,
                   int32_t initialEndValue) {
     ModalRun run{{}, initialEndValue, false};

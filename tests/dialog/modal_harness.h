@@ -37,8 +37,15 @@ HWND NewTestDialog(DWORD style = 0);
 // case destroyed it.
 class TestDialogCase : public ::testing::Test {
   protected:
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override {
+        dialog_ = NewTestDialog();
+        ASSERT_NE(dialog_, nullptr);
+    }
+    void TearDown() override {
+        if (IsWindow(dialog_)) {
+            DestroyWindow(dialog_);
+        }
+    }
     HWND dialog_ = nullptr;
 };
 

@@ -10,13 +10,10 @@
 
 namespace {
 
-struct Timer {
-    UINT_PTR id;
-    UINT ms;
-};
-
-constexpr Timer NESTED_TIMER = {77, 100};
-constexpr Timer LATER_TIMER = {78, 200};
+constexpr UINT_PTR NESTED_TIMER_ID = 77;
+constexpr UINT NESTED_TIMER_MS = 100;
+constexpr UINT_PTR LATER_TIMER_ID = 78;
+constexpr UINT LATER_TIMER_MS = 200;
 constexpr char NESTED_BOX_CAPTION[] = "nested loop";
 constexpr int32_t UNTOUCHED = -5;
 constexpr int32_t END_VALUE = 1234;
@@ -38,27 +35,21 @@ void CALLBACK DestroyGuarded(HWND, UINT, UINT_PTR, DWORD) {
     DestroyWindow(GuardedDialog);
 }
 
-// Asks the dialog for a label's colours, by message or straight from the layer's
-// own procedure, which the platform's default handling would otherwise answer for.
-INT_PTR AskLabelColour(HWND dialog, HWND label, bool straight) {
-    HDC dc = GetDC(label);
-    const auto wParam = reinterpret_cast<WPARAM>(dc);
-    const auto lParam = reinterpret_cast<LPARAM>(label);
-    const auto procedure = reinterpret_cast<DLGPROC>(GetWindowLongPtrA(dialog, DWLP_DLGPROC));
-    const INT_PTR answer = straight ? procedure(dialog, WM_CTLCOLORSTATIC, wParam, lParam)
-                                    : SendMessageA(dialog, WM_CTLCOLORSTATIC, wParam, lParam);
-    ReleaseDC(label, dc);
-    return answer;
-}
-
 } // namespace
 
-TEST(ModalRun, HandlerIsGreetedOnceWithInitDialogThenSizeWhileHidden) {
+// The handler never sees WM_ACTIVATE, though the window is shown and active for the loop.
+TEST(ModalRun, HandlerIsGreetedOnceWithInitDialogThenSizeWhileHiddenButNeverWithActivate) {
     HWND dialog = NewTestDialog();
     ASSERT_NE(dialog, nullptr);
     RECT client{};
     GetClientRect(dialog, &client);
-    const ModalRun run = RunModal(dialog, EndNow);
+    bool visible = false;
+    bool active = false;
+    const ModalRun run = RunModal(dialog, [&](HWND d) {
+        visible = IsWindowVisible(d) != 0;
+        active = GetActiveWindow() == d;
+        EndNow(d);
+    });
     ASSERT_GE(run.messages.size(), 2u);
     const LoggedMessage& init = run.messages[0];
     EXPECT_EQ(init.message, static_cast<UINT>(WM_INITDIALOG));
@@ -72,6 +63,9 @@ TEST(ModalRun, HandlerIsGreetedOnceWithInitDialogThenSizeWhileHidden) {
     EXPECT_FALSE(size.visible);
     EXPECT_EQ(CountMessages(run, WM_INITDIALOG), 1);
     EXPECT_FALSE(run.timedOut);
+    EXPECT_TRUE(visible);
+    ASSERT_TRUE(active) << "the dialog was never activated, so WM_ACTIVATE was not sent";
+    EXPECT_EQ(CountMessages(run, WM_ACTIVATE), 0);
 }
 
 TEST(ModalRun, MaximisedOrMinimisedStyleGreetsWithThatSize) {
@@ -85,19 +79,6 @@ TEST(ModalRun, MaximisedOrMinimisedStyleGreetsWithThatSize) {
         ASSERT_NE(size, run.messages.end());
         EXPECT_EQ(size->wParam, sizeType);
     }
-}
-
-TEST(ModalRun, WindowIsShownAndActiveForTheLoopButTheHandlerNeverSeesActivate) {
-    bool visible = false;
-    bool active = false;
-    const ModalRun run = RunModal(NewTestDialog(), [&](HWND d) {
-        visible = IsWindowVisible(d) != 0;
-        active = GetActiveWindow() == d;
-        EndNow(d);
-    });
-    EXPECT_TRUE(visible);
-    ASSERT_TRUE(active) << "the dialog was never activated, so WM_ACTIVATE was not sent";
-    EXPECT_EQ(CountMessages(run, WM_ACTIVATE), 0);
 }
 
 // DialogEnd stores its end value, the close box 0; either destroys the window
@@ -127,29 +108,24 @@ TEST(ModalRun, DialogEndOrTheCloseBoxEndsTheRunAndDestroysTheWindow) {
     }
 }
 
-TEST(ModalRun, HandlerThatTakesTheCloseCommandKeepsTheDialog) {
+// Only the cancel command ends this run, so a close command that got through or an
+// Escape that arrived otherwise would show.
+TEST(ModalRun, HandlerThatTakesTheCloseCommandKeepsTheDialogAndEscapeArrivesAsCancel) {
     bool stillThere = false;
     const ModalRun run = RunModal(
         NewTestDialog(),
         [&](HWND d) {
             SendMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0);
             stillThere = IsWindow(d) != 0;
-            EndNow(d);
+            PostMessageA(d, WM_KEYDOWN, VK_ESCAPE, 1);
         },
-        [](HWND, UINT message, WPARAM, LPARAM) -> INT_PTR { return message == WM_SYSCOMMAND; });
-    EXPECT_TRUE(stillThere);
-    EXPECT_EQ(run.endValue, END_VALUE);
-}
-
-TEST(ModalRun, EscapeArrivesAsCancelCommand) {
-    const ModalRun run = RunModal(
-        NewTestDialog(), [](HWND d) { PostMessageA(d, WM_KEYDOWN, VK_ESCAPE, 1); },
         [](HWND d, UINT message, WPARAM wParam, LPARAM) -> INT_PTR {
             if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
                 EndNow(d);
             }
-            return 0;
+            return message == WM_SYSCOMMAND;
         });
+    EXPECT_TRUE(stillThere);
     EXPECT_FALSE(run.timedOut);
     EXPECT_EQ(run.endValue, END_VALUE);
 }
@@ -160,10 +136,10 @@ TEST(ModalRun, PostedQuitDoesNotEndTheRun) {
         NewTestDialog(),
         [](HWND d) {
             PostQuitMessage(0);
-            SetTimer(d, LATER_TIMER.id, LATER_TIMER.ms, nullptr);
+            SetTimer(d, LATER_TIMER_ID, LATER_TIMER_MS, nullptr);
         },
         [&](HWND d, UINT message, WPARAM wParam, LPARAM) -> INT_PTR {
-            if (message == WM_TIMER && wParam == LATER_TIMER.id) {
+            if (message == WM_TIMER && wParam == LATER_TIMER_ID) {
                 survived = true;
                 EndNow(d);
             }
@@ -206,6 +182,8 @@ TEST(ModalRun, HandledResultGoesToMsgResultUnlessTheHandlerStoredOne) {
 }
 
 // Left alone, the colour message is answered FALSE, keeping the platform's colours.
+// FALSE is asked of the layer's own procedure straight, since the platform's
+// default handling would otherwise answer for it.
 TEST(ModalRun, ColourMessageIsAnsweredFalseUnlessTheHandlerGivesABrush) {
     const auto brush = reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_HIGHLIGHT));
     for (const INT_PTR given : {INT_PTR{FALSE}, brush}) {
@@ -217,7 +195,13 @@ TEST(ModalRun, ColourMessageIsAnsweredFalseUnlessTheHandlerGivesABrush) {
         RunModal(
             dialog,
             [&](HWND d) {
-                answer = AskLabelColour(d, label, given == FALSE);
+                HDC dc = GetDC(label);
+                const auto wParam = reinterpret_cast<WPARAM>(dc);
+                const auto lParam = reinterpret_cast<LPARAM>(label);
+                const auto straight = reinterpret_cast<DLGPROC>(GetWindowLongPtrA(d, DWLP_DLGPROC));
+                answer = given == FALSE ? straight(d, WM_CTLCOLORSTATIC, wParam, lParam)
+                                        : SendMessageA(d, WM_CTLCOLORSTATIC, wParam, lParam);
+                ReleaseDC(label, dc);
                 EndNow(d);
             },
             [&](HWND, UINT message, WPARAM, LPARAM) -> INT_PTR {
@@ -235,13 +219,13 @@ TEST(ModalRun, EndingFromInsideANestedLoopIsSafe) {
     const ModalRun run = RunModal(
         dialog,
         [&](HWND d) {
-            SetTimer(d, NESTED_TIMER.id, NESTED_TIMER.ms, nullptr);
+            SetTimer(d, NESTED_TIMER_ID, NESTED_TIMER_MS, nullptr);
             MessageBoxA(nullptr, "waiting", NESTED_BOX_CAPTION, MB_OK);
             boxReturned = true;
         },
         [](HWND d, UINT message, WPARAM wParam, LPARAM) -> INT_PTR {
-            if (message == WM_TIMER && wParam == NESTED_TIMER.id) {
-                KillTimer(d, NESTED_TIMER.id);
+            if (message == WM_TIMER && wParam == NESTED_TIMER_ID) {
+                KillTimer(d, NESTED_TIMER_ID);
                 EndNow(d);
                 PostMessageA(FindWindowA(nullptr, NESTED_BOX_CAPTION), WM_COMMAND, IDOK, 0);
             }
@@ -254,18 +238,14 @@ TEST(ModalRun, EndingFromInsideANestedLoopIsSafe) {
     EXPECT_FALSE(IsWindow(dialog));
 }
 
-TEST(ModalRun, NoDialogReturnsAtOnce) {
+TEST(ModalRun, NoDialogReturnsAtOnceAndARunWithoutHandlerEndsByTheCloseBox) {
     int32_t endValue = UNTOUCHED;
     DialogShowModal(nullptr, nullptr, &endValue);
     EXPECT_EQ(endValue, UNTOUCHED);
-}
-
-TEST(ModalRun, RunWithoutHandlerEndsByTheCloseBox) {
     HWND dialog = NewTestDialog();
     GuardedDialog = dialog;
     GuardFired = false;
     const UINT_PTR guard = SetTimer(nullptr, 0, MODAL_SAFETY_MS, DestroyGuarded);
-    int32_t endValue = UNTOUCHED;
     PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
     DialogShowModal(dialog, nullptr, &endValue);
     KillTimer(nullptr, guard);

@@ -18,12 +18,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string transmitted(bytes, split);
     const std::string typed(bytes + split, rest - split);
     const CompareResult result = CompareTexts(transmitted, typed);
-    if (!reference::Same(result, reference::Compare(transmitted, typed))) {
-        std::abort();
-    }
     const std::string expectedLine =
         " " + std::to_string(result.matchedCount) + " characters match to first error";
-    if (FormatMatchLine(result.matchedCount) != expectedLine) {
+    if (!reference::Same(result, reference::Compare(transmitted, typed)) ||
+        FormatMatchLine(result.matchedCount) != expectedLine) {
         std::abort();
     }
     return 0;

@@ -16,10 +16,7 @@ constexpr int LCG_USEFUL_SHIFT = 8;
 } // namespace
 
 PracticeCopy StartPracticeCopy(uint32_t seed, int groupsPerLine) {
-    PracticeCopy copy;
-    copy.randomState = seed;
-    copy.groupsPerLine = groupsPerLine;
-    return copy;
+    return PracticeCopy{seed, groupsPerLine};
 }
 
 uint32_t PracticeRandom(PracticeCopy& copy, uint32_t bound) {

@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -14,19 +13,12 @@ namespace {
 
 constexpr DWORD LONG_PATH_SIZE = 32768;
 constexpr char LINE_END[] = "\r\n";
-constexpr size_t HEX_TEXT_SIZE = 16;
 
 // Reads a path through a Win32 call that fills a buffer and returns the length.
 template <typename ReadPath> std::string LongPath(ReadPath read) {
     std::vector<char> buffer(LONG_PATH_SIZE, '\0');
     const DWORD length = read(buffer.data());
     return std::string(buffer.data(), length < LONG_PATH_SIZE ? length : 0);
-}
-
-std::string ErrorModeText() {
-    char text[HEX_TEXT_SIZE] = {};
-    std::snprintf(text, sizeof(text), "0x%X", GetErrorMode());
-    return text;
 }
 
 } // namespace
@@ -42,7 +34,7 @@ void AppendStartLog() {
     log << STANDIN_LOG_DIRECTORY_KEY
         << LongPath([](char* buffer) { return GetCurrentDirectoryA(LONG_PATH_SIZE, buffer); })
         << LINE_END << STANDIN_LOG_PATH_KEY << exePath << LINE_END << STANDIN_LOG_ERROR_MODE_KEY
-        << ErrorModeText() << LINE_END;
+        << "0x" << std::hex << std::uppercase << GetErrorMode() << std::dec << LINE_END;
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     GetStartupInfoA(&startup);

@@ -1,10 +1,6 @@
 // How tests talk to the stand-in trainer: the facts it shares with the real
-// trainer, the private messages it answers beyond them, and its switches.
-//
-// The switches are listed in the tables of standin_options.cpp.
-// Without --exit-after-ms the time limit comes from STANDIN_ENV_LIMIT_MS when set.
-// Started with no switches at all (as the companion's Run button starts it), it
-// appends its current directory and its own path to "<its name>.log" beside itself.
+// trainer and the private messages it answers beyond them. Its switches are
+// listed in the tables of standin_options.cpp.
 #pragma once
 
 #include <windows.h>
@@ -36,9 +32,11 @@ constexpr UINT STANDIN_MSG_QUERY_TEXT_READS = WM_APP + 3;
 // window with the bytes given (NUL included); returns TRUE.
 constexpr ULONG_PTR STANDIN_COPYDATA_SET_TEXT = 0x53455454; // "SETT"
 
+// Without --exit-after-ms, the time limit in milliseconds when set.
 constexpr char STANDIN_ENV_LIMIT_MS[] = "STANDIN_TRAINER_LIMIT_MS";
+// Started with no switches at all (as the companion's Run button starts it), it
+// appends these lines, each followed by CR LF, to "<its name>.log" beside itself.
 constexpr char STANDIN_LOG_EXTENSION[] = ".log";
-// Lines of the start log, each followed by CR LF.
 constexpr char STANDIN_LOG_DIRECTORY_KEY[] = "current directory=";
 constexpr char STANDIN_LOG_PATH_KEY[] = "executable=";
 constexpr char STANDIN_LOG_ERROR_MODE_KEY[] = "error mode=";

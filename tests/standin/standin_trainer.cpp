@@ -20,9 +20,7 @@ constexpr DWORD FRAME_STYLE = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
 constexpr int FRAME_WIDTH = 520;
 constexpr int FRAME_HEIGHT = 360;
 
-constexpr UINT_PTR TIMER_PACE = 1;
-constexpr UINT_PTR TIMER_EXIT = 2;
-constexpr UINT_PTR TIMER_REPLACE = 3;
+enum FrameTimer : UINT_PTR { TIMER_PACE = 1, TIMER_EXIT, TIMER_REPLACE };
 constexpr uint32_t REPLACE_MAX_LENGTH = 30000;
 
 // Process-wide state of the one frame window, written on its thread only.
@@ -74,9 +72,9 @@ void OnSize(HWND frame) {
     }
 }
 
-void SetAllTexts(const std::string& text) {
+void SetAllTexts(const std::string& text, bool append = false) {
     for (HWND window : TextWindows) {
-        TextWindowSet(window, text);
+        TextWindowSet(window, text, append);
     }
 }
 
@@ -94,16 +92,9 @@ void OnStartOrStop(HWND frame, bool start) {
     }
 }
 
-void OnPaceTick() {
-    const std::string piece = NextPracticePiece(Copy);
-    for (HWND window : TextWindows) {
-        TextWindowAppend(window, piece);
-    }
-}
-
 void OnTimer(HWND frame, UINT_PTR timer) {
     switch (timer) {
-    case TIMER_PACE: OnPaceTick(); break;
+    case TIMER_PACE: SetAllTexts(NextPracticePiece(Copy), true); break;
     case TIMER_EXIT: DestroyWindow(frame); break;
     case TIMER_REPLACE:
         SetAllTexts(MakePracticeCopy(Copy, PracticeRandom(Copy, REPLACE_MAX_LENGTH + 1)));
@@ -154,15 +145,6 @@ bool RegisterFrameClasses(HINSTANCE instance) {
            RegisterTextWindowClass(instance, TextClassName());
 }
 
-int RunMessageLoop() {
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    return static_cast<int>(message.wParam);
-}
-
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
@@ -182,5 +164,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
         return 1;
     }
     ShowWindow(frame, showCommand);
-    return RunMessageLoop();
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
 }

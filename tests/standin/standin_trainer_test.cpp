@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 
 namespace {
 
@@ -30,35 +31,24 @@ class StandinTrainer : public testing::Test {
     std::string folder;
 };
 
-std::string GetTextWithCount(HWND window, WPARAM count, LRESULT* result) {
-    char buffer[64];
-    std::memset(buffer, 'x', sizeof(buffer));
-    *result = SendMessageA(window, WM_GETTEXT, count, reinterpret_cast<LPARAM>(buffer));
-    return std::string(buffer, sizeof(buffer));
-}
-
 } // namespace
 
-TEST_F(StandinTrainer, ShowsTheTrainerCaptionAndADirectTextChild) {
-    HWND child = StartForChild("--text HELLO");
-    ASSERT_NE(child, nullptr);
-    EXPECT_EQ(drive::ClassName(child), STANDIN_TEXT_CLASS);
-    EXPECT_EQ(drive::WindowText(child), "HELLO");
-    EXPECT_EQ(drive::WindowText(trainer.frame), STANDIN_CAPTION);
-}
-
-// Like the platform's controls: at most count - 1 bytes, then a NUL, and the
-// number of bytes copied as the result.
-TEST_F(StandinTrainer, GetTextCopiesOneLessThanTheCountAndANul) {
+// Like the platform's controls, WM_GETTEXT copies at most count - 1 bytes, then
+// a NUL, and answers the number of bytes copied.
+TEST_F(StandinTrainer, ShowsTheTrainerCaptionAndADirectTextChildThatCopiesLikeAControl) {
     HWND child = StartForChild("--text ABCDEFG");
     ASSERT_NE(child, nullptr);
-    LRESULT result = 0;
-    std::string buffer = GetTextWithCount(child, 5, &result);
-    EXPECT_EQ(result, 4);
-    EXPECT_EQ(buffer.substr(0, 5), std::string("ABCD\0", 5));
-    buffer = GetTextWithCount(child, 1, &result);
-    EXPECT_EQ(result, 0);
-    EXPECT_EQ(buffer[0], '\0');
+    EXPECT_EQ(drive::ClassName(child), STANDIN_TEXT_CLASS);
+    EXPECT_EQ(drive::WindowText(child), "ABCDEFG");
+    EXPECT_EQ(drive::WindowText(trainer.frame), STANDIN_CAPTION);
+    const std::tuple<WPARAM, LRESULT, std::string> rows[] = {{5, 4, std::string("ABCD\0", 5)},
+                                                             {1, 0, std::string(1, '\0')}};
+    for (const auto& [count, copied, start] : rows) {
+        char buffer[64];
+        std::memset(buffer, 'x', sizeof(buffer));
+        EXPECT_EQ(SendMessageA(child, WM_GETTEXT, count, reinterpret_cast<LPARAM>(buffer)), copied);
+        EXPECT_EQ(std::string(buffer, start.size()), start);
+    }
     EXPECT_EQ(SendMessageA(child, WM_GETTEXTLENGTH, 0, 0), 7);
 }
 
@@ -84,15 +74,6 @@ TEST_F(StandinTrainer, StartSendsPracticeCopyAndStopHaltsIt) {
     EXPECT_EQ(stopped[FIRST_GAP_INDEX], ' ');
     EXPECT_EQ(stopped.substr(FIRST_LINE_BREAK_INDEX, 2), "\r\n");
     EXPECT_EQ(standin::QueryCounts(trainer.frame), (standin::MessageCounts{1, 1}));
-}
-
-TEST_F(StandinTrainer, CopyDataReplacesTheTextNulIncluded) {
-    HWND child = StartForChild("--text OLD");
-    ASSERT_NE(child, nullptr);
-    const std::string bytes("AB\0CD", 5);
-    ASSERT_TRUE(standin::SetStandinText(trainer.frame, bytes));
-    EXPECT_EQ(SendMessageA(child, WM_GETTEXTLENGTH, 0, 0), 5);
-    EXPECT_EQ(drive::WindowText(child), bytes);
 }
 
 TEST_F(StandinTrainer, CloseBoxOrTimeLimitEndsItWithExitCodeZero) {
@@ -124,16 +105,19 @@ TEST_F(StandinTrainer, BareStartLogsItsDirectoryAndPathBesideItself) {
     EXPECT_NE(log.find(std::string(STANDIN_LOG_PATH_KEY) + exe + "\r\n"), std::string::npos) << log;
 }
 
-TEST_F(StandinTrainer, TextFileGivesTheInitialTextByteForByte) {
+TEST_F(StandinTrainer, TextFileGivesTheInitialTextAndCopyDataReplacesItNulIncluded) {
     folder = testfiles::MakeTempFolder();
     ASSERT_FALSE(folder.empty());
-    const std::string bytes("CQ\0DE\xff", 6);
     const std::string file = folder + "\\text.bin";
-    ASSERT_TRUE(testfiles::WriteBytes(file, bytes));
+    const std::string fromFile("CQ\0DE\xff", 6), copied("AB\0CD", 5);
+    ASSERT_TRUE(testfiles::WriteBytes(file, fromFile));
     HWND child = StartForChild("--text-file " + standin::Quoted(file));
     ASSERT_NE(child, nullptr);
-    EXPECT_EQ(SendMessageA(child, WM_GETTEXTLENGTH, 0, 0), static_cast<LRESULT>(bytes.size()));
-    EXPECT_EQ(drive::WindowText(child), bytes);
+    EXPECT_EQ(SendMessageA(child, WM_GETTEXTLENGTH, 0, 0), static_cast<LRESULT>(fromFile.size()));
+    EXPECT_EQ(drive::WindowText(child), fromFile);
+    ASSERT_TRUE(standin::SetStandinText(trainer.frame, copied));
+    EXPECT_EQ(SendMessageA(child, WM_GETTEXTLENGTH, 0, 0), static_cast<LRESULT>(copied.size()));
+    EXPECT_EQ(drive::WindowText(child), copied);
 }
 
 TEST_F(StandinTrainer, ReplacingEveryFewMillisecondsChangesTheText) {

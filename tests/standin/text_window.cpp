@@ -105,16 +105,9 @@ HWND CreateTextWindow(HWND parent, const char* className, const std::string& tex
     return window;
 }
 
-void TextWindowSet(HWND window, const std::string& text) {
+void TextWindowSet(HWND window, const std::string& text, bool append) {
     if (std::string* stored = TextOf(window)) {
-        *stored = text;
-        InvalidateRect(window, nullptr, TRUE);
-    }
-}
-
-void TextWindowAppend(HWND window, const std::string& piece) {
-    if (std::string* stored = TextOf(window)) {
-        *stored += piece;
+        append ? stored->append(text) : stored->assign(text);
         InvalidateRect(window, nullptr, TRUE);
     }
 }

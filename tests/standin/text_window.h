@@ -8,7 +8,6 @@
 
 #include <string>
 
-// Registers the text window procedure under `className`.
 bool RegisterTextWindowClass(HINSTANCE instance, const char* className);
 
 // Milliseconds slept before answering a message from outside, the text window's
@@ -21,5 +20,5 @@ HWND CreateTextWindow(HWND parent, const char* className, const std::string& tex
 // WM_GETTEXT messages answered by every text window of this process so far.
 DWORD TextReadsAnswered();
 
-void TextWindowSet(HWND window, const std::string& text);
-void TextWindowAppend(HWND window, const std::string& piece);
+// Replaces the window's text, or adds to its end.
+void TextWindowSet(HWND window, const std::string& text, bool append = false);

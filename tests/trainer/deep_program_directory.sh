@@ -1,9 +1,7 @@
 #!/bin/sh
 # ProgramDirectory's doubling read gives the whole path of a program lying deeper
-# than 260 characters. Run from here rather than from a test program: Wine's
-# CreateProcess refuses an executable path longer than MAX_PATH (as Windows does
-# without long paths), while Wine's own loader starts it and GetModuleFileNameA
-# then reports the whole path.
+# than 260 characters. Run from here: Wine's CreateProcess refuses such a path
+# (as Windows does without long paths), while Wine's own loader starts it.
 # Usage: deep_program_directory.sh WINE_RUN DESKTOP_DIR LAUNCH_PROBE_EXE WORK_DIR
 set -eu
 # shellcheck source-path=SCRIPTDIR source=../support/deep_folder.sh
@@ -17,14 +15,11 @@ expected=$(windows_path "$deep/")
 
 rm -f probe-output.txt
 "$wine_run" "$desktop" "$deep/launch_probe.exe" 'probe-output.txt' 0 </dev/null || true
-# The probe writes its output into Wine's current directory: this one. Its
-# first line is the directory.
+# The probe writes into Wine's current directory, this one; line 1 is the directory.
 actual=$(head -n 1 probe-output.txt)
-rm -f probe-output.txt
-rm -rf "$work"
+rm -rf probe-output.txt "$work"
 if [ "$actual" != "$expected" ]; then
-  echo "expected: $expected" >&2
-  echo "actual:   $actual" >&2
+  printf 'expected: %s\nactual:   %s\n' "$expected" "$actual" >&2
   exit 1
 fi
 echo "whole path of ${#expected} characters read"

@@ -119,22 +119,18 @@ class TrainerLaunch : public TrainerLinkTest {
     std::string caller;
 };
 
-TEST_F(TrainerLaunch, ProgramDirectoryIsThisProgramsFolderWithABackslash) {
+// The program directory is this program's folder with a backslash (one deeper
+// than 260 characters is checked by deep_program_directory.sh: CreateProcess
+// cannot start it, under Wine as under Windows without long paths). The command
+// line is whole, quoted and uncut for a 300-character directory; there is none
+// for an empty directory or beyond the system's limit.
+TEST_F(TrainerLaunch, ProgramDirectoryAndTheCommandLineWholeAndQuotedUpToTheSystemsLimit) {
     const std::string expected = drive::PathFromEnvironment(TEST_DIR_VARIABLE);
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(ProgramDirectory(), expected + "\\");
-}
-
-// A program deeper than 260 characters is checked by deep_program_directory.sh:
-// CreateProcess cannot start it, under Wine as under Windows without long paths.
-
-TEST_F(TrainerLaunch, TheCommandLineForA300CharacterDirectoryIsWholeQuotedAndUncut) {
     const std::string directory = "C:\\" + std::string(LONG_DIRECTORY_LENGTH - 4, 'd') + "\\";
     ASSERT_EQ(directory.size(), LONG_DIRECTORY_LENGTH);
     EXPECT_EQ(TrainerCommandLine(directory), "\"" + directory + "KochMorseTrainer.exe\"");
-}
-
-TEST_F(TrainerLaunch, NoCommandLineForAnEmptyDirectoryOrBeyondTheSystemsLimit) {
     EXPECT_EQ(TrainerCommandLine(""), "");
     const size_t fixedPart = std::strlen(TRAINER_EXE_NAME) + QUOTES;
     const std::string longest = std::string(COMMAND_LINE_LIMIT - fixedPart - 1, 'd') + "\\";
@@ -143,17 +139,24 @@ TEST_F(TrainerLaunch, NoCommandLineForAnEmptyDirectoryOrBeyondTheSystemsLimit) {
 }
 
 // The trainer beside a program in "...\Sor vane\" starts with the caller's current
-// directory, shown normally, and "...\Sor.exe" is never run in its place.
-TEST_F(TrainerLaunch, FromAFolderWithASpaceTheRightProgramStarts) {
+// directory, shown normally, and "...\Sor.exe" is never run in its place. Two
+// launches in a row start two processes. The launch turns the system's own error
+// boxes off only for the time of the call and gives the caller its own mode back.
+// Windows hands the mode in force to the new process, so the trainer starts with
+// 0x8001; Wine does not (the trainer logs 0), so that part is not checked here.
+TEST_F(TrainerLaunch, FromAFolderWithASpaceTheRightProgramStartsTwiceAndModeIsRestored) {
     ASSERT_TRUE(testfiles::CopyTo(decoy, root + "\\" + DECOY_NAME));
-    const ProbeResult result = Probe(1);
-    ASSERT_EQ(result.processIds.size(), 1u);
-    const DWORD trainerId = result.processIds[0];
-    ASSERT_NE(trainerId, 0u);
-    HWND trainer = drive::WaitTopWindow(trainerId, TRAINER_CAPTION);
-    ASSERT_NE(trainer, nullptr);
-    EXPECT_TRUE(IsWindowVisible(trainer));
-    EXPECT_FALSE(IsIconic(trainer));
+    const ProbeResult result = Probe(2);
+    EXPECT_EQ(result.errorMode, CALLERS_OWN_ERROR_MODE);
+    ASSERT_EQ(result.processIds.size(), 2u);
+    EXPECT_NE(result.processIds[0], result.processIds[1]);
+    for (const DWORD trainerId : result.processIds) {
+        ASSERT_NE(trainerId, 0u);
+        HWND trainer = drive::WaitTopWindow(trainerId, TRAINER_CAPTION);
+        ASSERT_NE(trainer, nullptr);
+        EXPECT_TRUE(IsWindowVisible(trainer));
+        EXPECT_FALSE(IsIconic(trainer));
+    }
     const std::string log = testfiles::ReadBytes(Spaced() + "\\" + STANDIN_INSTALLED_LOG_NAME);
     EXPECT_EQ(standin::LogValue(log, STANDIN_LOG_DIRECTORY_KEY), caller) << log;
     EXPECT_EQ(standin::LogValue(log, STANDIN_LOG_PATH_KEY), Spaced() + "\\" + TRAINER_EXE_NAME)
@@ -184,25 +187,6 @@ TEST_F(TrainerLaunch, AnUnquotedCommandLineWouldRunTheDecoy) {
     EXPECT_FALSE(testfiles::Exists(Spaced() + "\\" + STANDIN_INSTALLED_LOG_NAME));
 }
 
-// The launch turns the system's own error boxes off only for the time of the
-// call and gives the caller its own mode back, whether the start succeeds or
-// fails. Windows hands the mode in force to the new process, so the trainer
-// starts with 0x8001; Wine does not (the trainer logs 0), so that part is not
-// checked here.
-TEST_F(TrainerLaunch, TheCallersErrorModeIsRestoredAfterTheLaunch) {
-    const ProbeResult result = Probe(1);
-    ASSERT_EQ(result.processIds.size(), 1u);
-    ASSERT_NE(result.processIds[0], 0u);
-    EXPECT_EQ(result.errorMode, CALLERS_OWN_ERROR_MODE);
-    EXPECT_NE(drive::WaitTopWindow(result.processIds[0], TRAINER_CAPTION), nullptr);
-
-    const UINT before = SetErrorMode(0);
-    ForgetNot(LaunchTrainer());
-    const UINT after = GetErrorMode();
-    SetErrorMode(before);
-    EXPECT_EQ(after, 0u);
-}
-
 // The trainer's life is its own: the launch keeps neither of its handles. The
 // stand-in is placed beside this test's own executable for the time of the case.
 TEST_F(TrainerLaunch, TheLaunchLeavesNoHandleOpen) {
@@ -223,27 +207,19 @@ TEST_F(TrainerLaunch, TheLaunchLeavesNoHandleOpen) {
     EXPECT_EQ(after, before);
 }
 
-TEST_F(TrainerLaunch, WithTheExecutableMissingNothingStartsAndNothingShows) {
+// A failed start gives the caller its error mode back too.
+TEST_F(TrainerLaunch, WithTheExecutableMissingNothingStartsNothingShowsAndModeIsRestored) {
     ASSERT_FALSE(testfiles::Exists(ProgramDirectory() + TRAINER_EXE_NAME));
     const std::vector<HWND> before = VisibleTopWindows();
+    const UINT callersMode = SetErrorMode(0);
     const DWORD started = LaunchTrainer();
+    const UINT modeAfter = GetErrorMode();
+    SetErrorMode(callersMode);
     ForgetNot(started);
     EXPECT_EQ(started, 0u);
+    EXPECT_EQ(modeAfter, 0u);
     EXPECT_EQ(Probe(1, false).processIds, std::vector<DWORD>{0});
     drive::PumpFor(DECOY_LOOK_MS);
     EXPECT_EQ(VisibleTopWindows(), before);
     EXPECT_EQ(FindTrainerWindow(), nullptr);
-}
-
-TEST_F(TrainerLaunch, TwoLaunchesInARowStartTwoProcesses) {
-    const ProbeResult result = Probe(2);
-    ASSERT_EQ(result.processIds.size(), 2u);
-    const DWORD first = result.processIds[0];
-    const DWORD second = result.processIds[1];
-    ASSERT_NE(first, 0u);
-    ASSERT_NE(second, 0u);
-    EXPECT_NE(first, second);
-    for (DWORD launched : {first, second}) {
-        EXPECT_NE(drive::WaitTopWindow(launched, TRAINER_CAPTION), nullptr);
-    }
 }

@@ -13,13 +13,11 @@ struct Row {
     EditSelection typedBox;
 };
 
-constexpr EditSelection NONE = NO_SELECTION;
-
 // A 1-based position marks the character before it as a box index counts.
 const Row ROWS[] = {
-    {"all matched", {O::AllMatched, 5, 0, 0}, NONE, NONE},
-    {"nothing typed", {O::TypedTextEnded, 0, 1, 0}, {0, 1}, NONE},
-    {"typed text ended later", {O::TypedTextEnded, 2, 3, 0}, {2, 3}, NONE},
+    {"all matched", {O::AllMatched, 5, 0, 0}, NO_SELECTION, NO_SELECTION},
+    {"nothing typed", {O::TypedTextEnded, 0, 1, 0}, {0, 1}, NO_SELECTION},
+    {"typed text ended later", {O::TypedTextEnded, 2, 3, 0}, {2, 3}, NO_SELECTION},
     {"mismatch at the same place", {O::Mismatch, 2, 3, 3}, {2, 3}, {2, 3}},
     {"mismatch further on in transmitted", {O::Mismatch, 3, 6, 4}, {5, 6}, {3, 4}},
     {"mismatch further on in typed", {O::Mismatch, 2, 4, 5}, {3, 4}, {4, 5}},

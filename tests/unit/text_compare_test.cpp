@@ -64,8 +64,7 @@ TEST(FormatMatchLine, WordingForEveryCount) {
         {1, " 1 characters match to first error"},
         {12, " 12 characters match to first error"},
         {32767, " 32767 characters match to first error"},
-        {40000, " 40000 characters match to first error"},
-    };
+        {40000, " 40000 characters match to first error"}};
     for (const auto& [count, line] : rows) {
         EXPECT_EQ(FormatMatchLine(count), line);
     }

@@ -24,15 +24,6 @@ LOGFONTA Describe(HGDIOBJ font) {
     return description;
 }
 
-int CountChildren(HWND parent) {
-    int count = 0;
-    for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        ++count;
-    }
-    return count;
-}
-
 class BuiltMainWindow : public ::testing::Test {
   protected:
     void SetUp() override { window_ = BuildMainWindow(); }
@@ -47,14 +38,22 @@ class BuiltMainWindow : public ::testing::Test {
 
 } // namespace
 
-TEST_F(BuiltMainWindow, IsTheHiddenMainDialogWithAllControls) {
+TEST_F(BuiltMainWindow, IsTheHiddenMainDialogWithAllControlsAndTheStockIcons) {
     ASSERT_NE(window_, nullptr);
     EXPECT_EQ(window_, MainDialog);
     EXPECT_FALSE(IsWindowVisible(window_));
-    EXPECT_EQ(CountChildren(window_), CONTROL_COUNT);
+    int children = 0;
+    for (HWND c = GetWindow(window_, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+        ++children;
+    }
+    EXPECT_EQ(children, CONTROL_COUNT);
+    const HICON stock = LoadIconA(nullptr, IDI_APPLICATION);
+    ASSERT_NE(stock, nullptr);
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(window_, WM_GETICON, ICON_SMALL, 0)), stock);
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(window_, WM_GETICON, ICON_BIG, 0)), stock);
 }
 
-TEST_F(BuiltMainWindow, BoxesAndStatusLineUseArialTwelve) {
+TEST_F(BuiltMainWindow, BoxesAndStatusLineUseArialTwelveButtonsAndLabelsTheDialogFont) {
     ASSERT_NE(TextFont, nullptr);
     for (int id : TEXT_FONT_CONTROLS) {
         SCOPED_TRACE(id);
@@ -66,10 +65,7 @@ TEST_F(BuiltMainWindow, BoxesAndStatusLineUseArialTwelve) {
         EXPECT_EQ(description.lfWidth, 0);
         EXPECT_EQ(description.lfWeight, TEXT_WEIGHT);
     }
-}
-
-// Only height, width, weight and face are changed; the rest is the stock font's.
-TEST_F(BuiltMainWindow, TextFontKeepsTheStockFontsOtherFields) {
+    // Only height, width, weight and face are changed; the rest is the stock font's.
     const LOGFONTA stock = Describe(GetStockObject(ANSI_VAR_FONT));
     const LOGFONTA text = Describe(TextFont);
     EXPECT_EQ(text.lfEscapement, stock.lfEscapement);
@@ -82,9 +78,6 @@ TEST_F(BuiltMainWindow, TextFontKeepsTheStockFontsOtherFields) {
     EXPECT_EQ(text.lfClipPrecision, stock.lfClipPrecision);
     EXPECT_EQ(text.lfQuality, stock.lfQuality);
     EXPECT_EQ(text.lfPitchAndFamily, stock.lfPitchAndFamily);
-}
-
-TEST_F(BuiltMainWindow, ButtonsAndLabelsKeepTheDialogFont) {
     const HFONT dialogFont = FontOf(window_);
     ASSERT_NE(dialogFont, nullptr);
     EXPECT_NE(dialogFont, TextFont);
@@ -92,11 +85,4 @@ TEST_F(BuiltMainWindow, ButtonsAndLabelsKeepTheDialogFont) {
         SCOPED_TRACE(id);
         EXPECT_EQ(FontOf(GetDlgItem(window_, id)), dialogFont);
     }
-}
-
-TEST_F(BuiltMainWindow, SmallAndBigIconAreTheStockApplicationIcon) {
-    const HICON stock = LoadIconA(nullptr, IDI_APPLICATION);
-    ASSERT_NE(stock, nullptr);
-    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(window_, WM_GETICON, ICON_SMALL, 0)), stock);
-    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(window_, WM_GETICON, ICON_BIG, 0)), stock);
 }
