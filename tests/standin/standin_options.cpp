@@ -2,11 +2,10 @@
 
 #include "practice_copy.h"
 #include "standin_protocol.h"
+#include "test_files.h"
 
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -15,11 +14,6 @@ constexpr int DECIMAL = 10;
 
 DWORD ParseMilliseconds(const char* value) {
     return value == nullptr ? 0 : static_cast<DWORD>(std::strtoul(value, nullptr, DECIMAL));
-}
-
-std::string ReadFileBytes(const char* path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 // Practice copy of a length, as the trainer sends it or as one paragraph.
@@ -40,7 +34,7 @@ struct TextSwitch {
 
 const TextSwitch TEXT_SWITCHES[] = {
     {"--text", &StandinOptions::text, AsGiven},
-    {"--text-file", &StandinOptions::text, ReadFileBytes},
+    {"--text-file", &StandinOptions::text, [](const char* v) { return testfiles::ReadBytes(v); }},
     {"--fill", &StandinOptions::text,
      [](const char* v) { return FillText(v, PRACTICE_GROUPS_PER_LINE); }},
     {"--fill-unbroken", &StandinOptions::text,
