@@ -65,6 +65,15 @@ WindowSearch SearchTopWindows(DWORD processId, const std::string& caption,
     return search;
 }
 
+HWND WaitSearched(DWORD processId, const std::string& caption, const char* className,
+                  DWORD timeoutMs) {
+    HWND found = nullptr;
+    WaitFor(
+        [&] { return (found = SearchTopWindows(processId, caption, className).found) != nullptr; },
+        timeoutMs);
+    return found;
+}
+
 } // namespace
 
 std::string ToWindowsPath(const std::string& path) {
@@ -180,10 +189,7 @@ HWND FindAnyTopWindow(const std::string& caption) {
 }
 
 HWND WaitTopWindow(DWORD processId, const std::string& caption, DWORD timeoutMs) {
-    HWND found = nullptr;
-    WaitFor([&] { return (found = SearchTopWindows(processId, caption).found) != nullptr; },
-            timeoutMs);
-    return found;
+    return WaitSearched(processId, caption, nullptr, timeoutMs);
 }
 
 std::string WindowText(HWND window) {
@@ -219,11 +225,7 @@ int CountMessageBoxes(DWORD processId, const std::string& caption) {
 }
 
 HWND WaitMessageBox(DWORD processId, const std::string& caption) {
-    HWND found = nullptr;
-    WaitFor([&] {
-        return (found = SearchTopWindows(processId, caption, MESSAGE_BOX_CLASS).found) != nullptr;
-    });
-    return found;
+    return WaitSearched(processId, caption, MESSAGE_BOX_CLASS, DEFAULT_WAIT_MS);
 }
 
 bool DismissMessageBox(HWND box) {
