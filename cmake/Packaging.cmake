@@ -3,7 +3,13 @@
 # The release build links without symbols, so the package holds that same file.
 target_link_options(Sorvane PRIVATE $<$<CONFIG:Release>:-s>)
 install(TARGETS Sorvane RUNTIME DESTINATION .)
-install(FILES ${CMAKE_SOURCE_DIR}/docs/Sorvane-Guide.txt DESTINATION .)
+# The guide's title carries the project's version, as the caption does.
+set(GUIDE_TITLE "SORVANE ${PROJECT_VERSION} - USER GUIDE")
+string(LENGTH "${GUIDE_TITLE}" title_length)
+string(REPEAT "=" ${title_length} GUIDE_TITLE_RULE)
+configure_file(${CMAKE_SOURCE_DIR}/docs/Sorvane-Guide.txt.in
+  ${CMAKE_BINARY_DIR}/Sorvane-Guide.txt @ONLY NEWLINE_STYLE CRLF)
+install(FILES ${CMAKE_BINARY_DIR}/Sorvane-Guide.txt DESTINATION .)
 
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME Sorvane)
