@@ -26,6 +26,17 @@ if(WIN32)
   set_tests_properties(wine_desktop_down PROPERTIES FIXTURES_CLEANUP wineserver TIMEOUT 60)
 endif()
 
+# Tests that run on the Wine desktop need it up. WINDOWS: they open windows or
+# start processes found by caption, so they must not overlap one another.
+function(sorvane_on_wine_desktop)
+  cmake_parse_arguments(ARG "WINDOWS" "TIMEOUT" "TESTS" ${ARGN})
+  set_tests_properties(${ARG_TESTS} PROPERTIES
+    FIXTURES_REQUIRED "wineserver;winedesktop" TIMEOUT ${ARG_TIMEOUT})
+  if(ARG_WINDOWS)
+    set_tests_properties(${ARG_TESTS} PROPERTIES RESOURCE_LOCK desktop)
+  endif()
+endfunction()
+
 # Windows GoogleTest program run under Wine, one CTest test per test case. Cases
 # are listed from the sources at configure time: discovering them by running the
 # program would need Wine before the Wine desktop is up.
@@ -44,11 +55,11 @@ function(sorvane_add_wine_gtest target)
   add_executable(${target} ${ARG_SOURCES})
   target_link_libraries(${target} PRIVATE ${ARG_LIBRARIES} wine_test_support gtest sorvane_warnings)
   gtest_add_tests(TARGET ${target} SOURCES ${ARG_SOURCES} TEST_LIST cases)
-  set_tests_properties(${cases} PROPERTIES
-    FIXTURES_REQUIRED "wineserver;winedesktop" TIMEOUT ${ARG_TIMEOUT})
+  set(windows)
   if(ARG_WINDOWS)
-    set_tests_properties(${cases} PROPERTIES RESOURCE_LOCK desktop)
+    set(windows WINDOWS)
   endif()
+  sorvane_on_wine_desktop(${windows} TESTS ${cases} TIMEOUT ${ARG_TIMEOUT})
   set(environment ${ARG_ENVIRONMENT})
   if(ARG_SORVANE)
     add_dependencies(${target} Sorvane)

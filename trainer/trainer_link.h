@@ -19,7 +19,8 @@ constexpr char TRAINER_EXE_NAME[] = "KochMorseTrainer.exe";
 // The transmitted-text buffer; one byte more than WM_GETTEXT is allowed to fill.
 constexpr size_t TEXT_BUFFER_SIZE = 28001;
 
-// The trainer's main window (exact caption, any class), or null when it is not running.
+// The trainer's main window (its caption, compared as the system's window search
+// does, ignoring case; any class), or null when it is not running.
 HWND FindTrainerWindow();
 
 // The text of the last direct child of class TRichEditRx (exact case) of the trainer

@@ -3,6 +3,7 @@
 // all with its own spacing, next to the floor it must not fall below: a plain
 // table-driven loop.
 #include "practice_copy.h"
+#include "sorvane_facts.h"
 #include "text_compare.h"
 
 #include <benchmark/benchmark.h>
@@ -12,14 +13,13 @@
 
 namespace {
 
-constexpr size_t TRANSMISSION_BYTES = 27999;
 constexpr uint32_t COPY_SEED = 7;
 constexpr int GROUPS_PER_LINE = 50;
 constexpr int TYPED_GROUPS_PER_LINE = 7;
 
 std::string Transmission() {
     PracticeCopy copy = StartPracticeCopy(COPY_SEED, GROUPS_PER_LINE);
-    return MakePracticeCopy(copy, TRANSMISSION_BYTES);
+    return MakePracticeCopy(copy, TRAINER_READ_LIMIT);
 }
 
 // The same characters, lower case, typed in groups of its own spacing.

@@ -6,6 +6,8 @@
 #include "main_window.h"
 #include "outside_figures.h"
 #include "perf_driver.h"
+#include "sorvane_facts.h"
+#include "standin_client.h"
 #include "test_files.h"
 #include "trainer_link.h"
 
@@ -135,7 +137,7 @@ double OnePress(HWND window) {
 
 bool PrepareCompare(HWND window, HWND trainerFrame, const DriverOptions& options,
                     std::string* text) {
-    *text = drive::StandinText(trainerFrame).substr(0, drive::TRAINER_READ_LIMIT);
+    *text = standin::StandinText(trainerFrame).substr(0, TRAINER_READ_LIMIT);
     if (text->empty() || !testfiles::WriteBytes(options.textOut, *text)) {
         std::fprintf(stderr, "compare: no trainer text, or %s not writable\n",
                      options.textOut.c_str());
@@ -158,7 +160,7 @@ void PrintCompareCheck(const char* name, HWND window, const std::string& text) {
 // The stand-in's practice copy in its short lines, or as one unbroken paragraph.
 std::string CompareTrainerArguments(const DriverOptions& options) {
     return options.unbrokenChars == 0
-               ? FULL_TEXT_ARGUMENTS
+               ? standin::FILL_BEYOND_READ_LIMIT
                : UNBROKEN_TEXT_SWITCH + std::to_string(options.unbrokenChars);
 }
 
@@ -218,7 +220,8 @@ int IdleFigure(const DriverOptions& options) {
         return 1;
     }
     drive::Program trainer;
-    if (StartTimed(options.standin, FULL_TEXT_ARGUMENTS, TRAINER_CAPTION, &trainer) < 0) {
+    if (StartTimed(options.standin, standin::FILL_BEYOND_READ_LIMIT, TRAINER_CAPTION, &trainer) <
+        0) {
         std::fprintf(stderr, "idle: the stand-in trainer did not start\n");
         drive::CloseProgram(trainer, CLOSE_WAIT_MS);
         return 1;
@@ -271,7 +274,8 @@ int SoakFigure(const DriverOptions& options) {
     const bool trainerShown = StartTimed(options.standin, fill, TRAINER_CAPTION, &trainer) >= 0;
     const int linuxPid =
         trainerShown ? StartWithLinuxPid(options.sorvane, MAIN_DIALOG_CAPTION, &sorvane) : 0;
-    const bool soaked = linuxPid != 0 && RunSoak(sorvane, linuxPid, trainer.window, plan, &soak);
+    const bool soaked = linuxPid != 0 && RunSoak(sorvane, linuxPid,
+                                                 standin::StandinText(trainer.window), plan, &soak);
     if (soaked) {
         PrintSoak(options, plan, soak);
     }

@@ -7,10 +7,6 @@
 
 namespace perf {
 
-// The stand-in holding 28,000 characters of practice copy: more than the
-// companion reads, so every refresh tick reads its most.
-constexpr char FULL_TEXT_ARGUMENTS[] = "--fill 28000";
-
 struct DriverOptions {
     std::string sorvane;    // Sorvane.exe
     std::string standin;    // the stand-in trainer

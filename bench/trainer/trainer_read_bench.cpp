@@ -5,8 +5,8 @@
 // aggregate is the median call; core_share_percent is the share of one core
 // that one such call per refresh tick takes.
 // Usage: trainer_read_bench [--benchmark_...] STANDIN_TRAINER_EXE
-#include "drive.h"
 #include "main_dialog_callback.h"
+#include "standin_client.h"
 #include "trainer_link.h"
 
 #include <benchmark/benchmark.h>
@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr char FULL_TEXT_ARGUMENTS[] = "--fill 28000";
 // The most the link reads: its buffer less the terminating NUL and one more.
 constexpr size_t EXPECTED_LENGTH = TEXT_BUFFER_SIZE - 2;
 constexpr int CALLS = 1000;
@@ -46,12 +45,15 @@ void BM_ReadTransmittedText(benchmark::State& state) {
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
+    if (!drive::AnsiCodePageIsExpected()) {
+        return SETUP_ERROR;
+    }
     if (argc < 2) {
         std::fprintf(stderr, "usage: trainer_read_bench [--benchmark_...] STANDIN_TRAINER_EXE\n");
         return USAGE_ERROR;
     }
     drive::Process trainer =
-        drive::StartProcess(drive::ToWindowsPath(argv[1]), FULL_TEXT_ARGUMENTS);
+        drive::StartProcess(drive::ToWindowsPath(argv[1]), standin::FILL_BEYOND_READ_LIMIT);
     if (drive::WaitTopWindow(trainer.id, TRAINER_CAPTION) == nullptr) {
         std::fprintf(stderr, "the stand-in trainer did not start\n");
         drive::KillProcess(trainer);

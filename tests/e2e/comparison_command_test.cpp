@@ -1,6 +1,8 @@
-// The Compare button as the window shows it, beside a stand-in trainer: the texts
-// as the boxes hold them, the status line and both selections. Which character a
-// comparison marks is the comparison's own tests' business.
+// The Compare button as the window shows it, beside a stand-in trainer: box 101
+// takes the trainer's text only when Compare is pressed, and the status line and
+// the character marked in each box are as written out by hand for a few rows (a
+// box counts CR LF as two). Every other pair of texts is the comparison's own
+// tests' business.
 #include "sorvane_session.h"
 
 #include "main_window.h"

@@ -16,7 +16,6 @@ constexpr char MARKER[] = "MARKER";
 // Alt held: bit 29 of a system key message's lParam (KF_ALTDOWN in the high word).
 constexpr LPARAM ALT_DOWN = LPARAM{KF_ALTDOWN} << 16;
 constexpr LPARAM ONE_PRESS = 1;
-constexpr UINT SEND_WAIT_MS = 5000;
 
 class ExitPaths : public SorvaneSession {
   protected:
@@ -25,7 +24,7 @@ class ExitPaths : public SorvaneSession {
     void PressEscapeIn(int box) {
         ClickInto(box);
         ASSERT_TRUE(WaitFocus(box));
-        PressKey(VK_ESCAPE);
+        PressKey(box, VK_ESCAPE);
     }
 };
 
@@ -36,11 +35,7 @@ TEST_F(ExitPaths, EveryWayOfEndingGivesExitCodeZero) {
         // Handled inside the loop's poll, leaving nothing in the queue to wake a
         // loop that would block waiting for the next message.
         {"close command sent from another process",
-         [this] {
-             DWORD_PTR ignored = 0;
-             SendMessageTimeoutA(Window(), WM_SYSCOMMAND, SC_CLOSE, 0, SMTO_NORMAL, SEND_WAIT_MS,
-                                 &ignored);
-         }},
+         [this] { drive::Send(Window(), WM_SYSCOMMAND, SC_CLOSE); }},
         {"Alt+F4", [this] { PostMessageA(Window(), WM_SYSKEYDOWN, VK_F4, ALT_DOWN | ONE_PRESS); }},
         {"Escape in the typed box", [this] { PressEscapeIn(ID_TYPED_TEXT); }},
         {"Escape in the transmitted box", [this] { PressEscapeIn(ID_TRANSMITTED_TEXT); }},

@@ -27,10 +27,12 @@ TEST_F(Keyboard, TabCyclesThroughTheControlsFromTheTypedBox) {
     ASSERT_TRUE(StartSorvane());
     ClickInto(TYPED_BOX);
     ASSERT_TRUE(WaitFocus(TYPED_BOX));
+    int focused = TYPED_BOX;
     for (int next : TAB_CYCLE) {
-        PressKey(VK_TAB);
+        PressKey(focused, VK_TAB);
         ASSERT_TRUE(WaitFocus(next))
             << "expected focus on " << next << ", found id " << GetDlgCtrlID(Focus());
+        focused = next;
     }
     // Tab moves the focus and types nothing.
     EXPECT_EQ(Text(TYPED_BOX), "");
@@ -43,7 +45,7 @@ TEST_F(Keyboard, EitherBoxShowsLowerCaseAsCapitalsAndEnterStartsANewLine) {
         SCOPED_TRACE(typing.box);
         ClickInto(typing.box);
         ASSERT_TRUE(WaitFocus(typing.box));
-        TypeChars(typing.typed);
+        TypeChars(typing.box, typing.typed);
         EXPECT_TRUE(WaitText(typing.box, typing.shown)) << Text(typing.box);
     }
 }

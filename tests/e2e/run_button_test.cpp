@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr DWORD CLEAR_EARLIEST_MS = 1900;
-constexpr DWORD CLEAR_LATEST_MS = 5000;
 constexpr DWORD SECOND_PRESS_AFTER_MS = 1000;
 constexpr DWORD NO_LAUNCH_WAIT_MS = 2000;
 constexpr char MARKER_STATUS[] = "UNCHANGED";
@@ -29,10 +27,10 @@ TEST_F(RunButton, RunWithTheTrainerRunningShowsTheNoticeForTwoSeconds) {
     const DWORD pressed = GetTickCount();
     SendClick(ID_RUN);
     EXPECT_EQ(Text(ID_STATUS_LINE), RUNNING_NOTICE);
-    EXPECT_TRUE(WaitText(ID_STATUS_LINE, "", CLEAR_LATEST_MS));
+    EXPECT_TRUE(WaitText(ID_STATUS_LINE, "", NOTICE_CLEARS_LATEST_MS));
     const DWORD cleared = GetTickCount() - pressed;
-    EXPECT_GE(cleared, CLEAR_EARLIEST_MS);
-    EXPECT_LE(cleared, CLEAR_LATEST_MS);
+    EXPECT_GE(cleared, NOTICE_CLEARS_EARLIEST_MS);
+    EXPECT_LE(cleared, NOTICE_CLEARS_LATEST_MS);
 
     // The clearing happens once: a Compare result shown after it stays. Meanwhile
     // only the refresh reads the trainer's text.
@@ -63,10 +61,10 @@ TEST_F(RunButton, ASecondRunMovesTheClearingAndACompareResultIsClearedByTheSameT
     EXPECT_EQ(Text(ID_STATUS_LINE), RUNNING_NOTICE);
     SendClick(ID_COMPARE);
     EXPECT_EQ(Text(ID_STATUS_LINE), drive::MatchLine(3));
-    EXPECT_TRUE(WaitText(ID_STATUS_LINE, "", CLEAR_LATEST_MS));
+    EXPECT_TRUE(WaitText(ID_STATUS_LINE, "", NOTICE_CLEARS_LATEST_MS));
     const DWORD cleared = GetTickCount() - secondPress;
-    EXPECT_GE(cleared, CLEAR_EARLIEST_MS);
-    EXPECT_LE(cleared, CLEAR_LATEST_MS);
+    EXPECT_GE(cleared, NOTICE_CLEARS_EARLIEST_MS);
+    EXPECT_LE(cleared, NOTICE_CLEARS_LATEST_MS);
 }
 
 TEST_F(RunButton, RunWithoutTheTrainerStartsItFromTheProgramsOwnFolder) {

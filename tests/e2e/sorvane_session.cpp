@@ -2,50 +2,30 @@
 
 #include "test_files.h"
 
-#include <algorithm>
-
 namespace {
 
 constexpr DWORD LEFTOVER_WAIT_MS = 5000;
-constexpr DWORD WINDOW_GONE_WAIT_MS = 5000;
-constexpr char EXE_NAME[] = "Sorvane.exe";
 constexpr DWORD POLITE_CLOSE_WAIT_MS = 3000;
 // A caption one character off the trainer's: such a program counts as not running.
 constexpr char LOOKALIKE_CAPTION[] = "Koch Method CW Trainer - Brenlow.";
 
-bool NoWindowWithCaption(const char* caption) {
-    return drive::WaitFor([caption] { return drive::FindAnyTopWindow(caption) == nullptr; },
-                          LEFTOVER_WAIT_MS);
-}
-
-// A trainer that Sorvane launched (Run) is known only by its window.
-void KillTrainerProcesses() {
-    while (HWND trainer = drive::FindAnyTopWindow(TRAINER_CAPTION)) {
-        DWORD processId = 0;
-        GetWindowThreadProcessId(trainer, &processId);
-        drive::KillProcessById(processId);
-        if (!drive::WaitFor([trainer] { return !IsWindow(trainer); }, WINDOW_GONE_WAIT_MS)) {
-            return;
-        }
-    }
-}
-
 } // namespace
 
 void SorvaneSession::SetUp() {
-    ASSERT_TRUE(NoWindowWithCaption(MAIN_DIALOG_CAPTION)) << "a Sorvane window is left over";
-    ASSERT_TRUE(NoWindowWithCaption(TRAINER_CAPTION)) << "a trainer window is left over";
+    ASSERT_TRUE(drive::WaitNoTopWindow(MAIN_DIALOG_CAPTION, LEFTOVER_WAIT_MS))
+        << "a Sorvane window is left over";
+    ASSERT_TRUE(drive::WaitNoTopWindow(TRAINER_CAPTION, LEFTOVER_WAIT_MS))
+        << "a trainer window is left over";
 }
 
 // The folders go only once every process that may run from them has ended.
 void SorvaneSession::TearDown() {
     drive::CloseProgram(sorvane_, POLITE_CLOSE_WAIT_MS);
-    for (drive::Process& other : others_) {
-        drive::KillProcess(other);
-    }
-    others_.clear();
-    KillTrainerProcesses();
-    EXPECT_TRUE(NoWindowWithCaption(MAIN_DIALOG_CAPTION)) << "a Sorvane window survived the case";
+    started_.KillAll();
+    // A trainer that Sorvane launched (Run) is known only by its window.
+    drive::KillProgramsShowing(TRAINER_CAPTION);
+    EXPECT_TRUE(drive::WaitNoTopWindow(MAIN_DIALOG_CAPTION, LEFTOVER_WAIT_MS))
+        << "a Sorvane window survived the case";
     for (const std::string& folder : folders_) {
         testfiles::RemoveTree(folder);
     }
@@ -61,7 +41,7 @@ bool SorvaneSession::StartSorvane(const std::string& folder) {
         return false;
     }
     if (!folder.empty()) {
-        const std::string copy = folder + "\\" + EXE_NAME;
+        const std::string copy = folder + "\\" + SORVANE_EXE_NAME;
         if (!CopyFileA(exe.c_str(), copy.c_str(), FALSE)) {
             ADD_FAILURE() << "cannot copy " << exe << " to " << copy;
             return false;
@@ -73,14 +53,6 @@ bool SorvaneSession::StartSorvane(const std::string& folder) {
         ADD_FAILURE() << "cannot start " << exe;
     }
     return sorvane_.window != nullptr;
-}
-
-void SorvaneSession::KillNow(drive::Process& process) {
-    others_.erase(
-        std::remove_if(others_.begin(), others_.end(),
-                       [&](const drive::Process& other) { return other.id == process.id; }),
-        others_.end());
-    drive::KillProcess(process);
 }
 
 ::testing::AssertionResult SorvaneSession::EndsWithExitCodeZero() {
@@ -97,7 +69,7 @@ void SorvaneSession::KillNow(drive::Process& process) {
 standin::Standin SorvaneSession::StartTrainer(const std::string& arguments,
                                               const std::string& caption) {
     standin::Standin trainer = standin::StartStandin(arguments, caption);
-    KillAtEnd(trainer.process);
+    started_.Add(trainer.process);
     return trainer;
 }
 
@@ -127,8 +99,8 @@ standin::Standin SorvaneSession::StartLookalike() {
 }
 
 void SorvaneSession::StopTrainer(standin::Standin& trainer) {
-    KillNow(trainer.process);
-    trainer.frame = nullptr;
+    started_.Kill(trainer.process.id);
+    trainer = {};
 }
 
 std::string SorvaneSession::TempFolder(const std::string& name) {

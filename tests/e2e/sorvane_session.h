@@ -1,7 +1,7 @@
-// The end-to-end fixtures: SorvaneSession starts Sorvane.exe under Wine, finds
-// its window by the process it started and the exact caption, drives it with
+// The end-to-end fixture: SorvaneSession starts Sorvane.exe under Wine, finds
+// its window by the process it started and its caption, drives it with
 // messages as a user would, and kills whatever it started when the case ends.
-// SorvaneSession puts a stand-in trainer beside it, feeds it text, and
+// It puts a stand-in trainer beside Sorvane when a case asks, feeds it text, and
 // checks a comparison the way a tester would: the window is right when the
 // status line and both selections are what the reference comparison gives for
 // the two texts read back from the boxes.
@@ -10,6 +10,7 @@
 #include "drive.h"
 #include "main_window.h"
 #include "practice_copy.h"
+#include "sorvane_facts.h"
 #include "standin_client.h"
 
 #include <gtest/gtest.h>
@@ -27,8 +28,6 @@ constexpr char SORVANE_EXE_VARIABLE[] = "SORVANE_EXE";
 
 constexpr DWORD SESSION_EXIT_WAIT_MS = 10000;
 constexpr DWORD REFRESH_WAIT_MS = 10000;
-// What the status line says when Run finds the trainer already running.
-constexpr char RUNNING_NOTICE[] = "Koch Trainer is RUNNING";
 
 class SorvaneSession : public ::testing::Test {
   protected:
@@ -43,11 +42,6 @@ class SorvaneSession : public ::testing::Test {
     // looks for the trainer). False when it did not start or show its window.
     // A Sorvane this case started before is ended first.
     bool StartSorvane(const std::string& folder = "");
-
-    // Has TearDown kill another process this case caused to start.
-    void KillAtEnd(const drive::Process& process) { others_.push_back(process); }
-    // Ends such a process now; TearDown then leaves it (and its closed handle) alone.
-    void KillNow(drive::Process& process);
 
     const drive::Program& Sorvane() const { return sorvane_; }
     HWND Window() const { return sorvane_.window; }
@@ -65,10 +59,13 @@ class SorvaneSession : public ::testing::Test {
     // A mouse click into a control, which also gives it the focus.
     void ClickInto(int id) { drive::PostMouseClick(Control(id)); }
 
-    // Keys and characters go to the control that has the focus, through the
-    // program's message loop (and so through its dialog keyboard interface).
-    void PressKey(WPARAM virtualKey) { drive::PostKey(Focus(), virtualKey); }
-    void TypeChars(const std::string& text) { drive::PostChars(Focus(), text); }
+    // Keys and characters go to control `id`, which the case has seen take the
+    // focus, through the program's message loop (and so through its dialog
+    // keyboard interface). Posted to whatever has the focus when posting, they
+    // would be lost in a moment when nothing has it (PostMessage to no window
+    // posts to the caller's own thread).
+    void PressKey(int id, WPARAM virtualKey) { drive::PostKey(Control(id), virtualKey); }
+    void TypeChars(int id, const std::string& text) { drive::PostChars(Control(id), text); }
 
     HWND Focus() const { return drive::FocusOfThreadOf(Window()); }
     bool WaitFocus(int id) const {
@@ -142,7 +139,7 @@ class SorvaneSession : public ::testing::Test {
     standin::Standin WithSorvane(standin::Standin trainer);
 
     drive::Program sorvane_;
-    std::vector<drive::Process> others_;
+    drive::StartedProcesses started_;
     std::vector<std::string> folders_;
 };
 

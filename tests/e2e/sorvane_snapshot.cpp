@@ -96,7 +96,7 @@ bool SendPractice(const Session& session, std::string* sent) {
     if (!WaitSending(session, false)) {
         return Fail("Stop did not stop the trainer");
     }
-    *sent = drive::StandinText(session.trainer.window);
+    *sent = standin::StandinText(session.trainer.window);
     return drive::NonBlankCount(*sent) >= MIN_SENT_CHARACTERS ||
            Fail("the trainer sent too little");
 }
@@ -171,10 +171,10 @@ bool Capture(const Session& session, const std::string& bmpPath) {
 
 bool PlaySession(const Session& session, const std::string& bmpPath) {
     std::string sent;
-    // Sorvane reads the trainer every 50 ms: Compare until box 101 shows the whole text.
     if (!SendPractice(session, &sent) || !TypeCopy(session, TypedCopyWithOneMistake(sent))) {
         return false;
     }
+    // Sorvane reads the trainer every 50 ms: Compare until box 101 shows the whole text.
     if (!drive::CompareUntilShown(session.sorvane.window, drive::ShownInBox(sent))) {
         return Fail("box 101 never showed what the trainer sent");
     }

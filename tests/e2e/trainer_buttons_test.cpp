@@ -7,7 +7,6 @@ namespace {
 
 // The static control of a message box that holds its text.
 constexpr int MESSAGE_BOX_TEXT_ID = 0xFFFF;
-constexpr char NOT_RUNNING_TEXT[] = "Koch Method CW Trainer Is Not Running";
 const standin::MessageCounts NOTHING_SENT{0, 0};
 
 class TrainerButtons : public SorvaneSession {

@@ -98,7 +98,7 @@ TEST_F(WindowLayout, WindowStylesMakeAFixedTopmostDialog) {
 // An empty caption for 101, 102 and 103: both boxes and the status line start empty.
 TEST_F(WindowLayout, ControlsComeInTheirOrderEachWithItsClassCaptionStylesAndPlace) {
     ASSERT_TRUE(StartSorvane());
-    const std::vector<HWND> children = standin::DirectChildren(Window());
+    const std::vector<HWND> children = drive::DirectChildren(Window());
     ASSERT_EQ(children.size(), CONTROL_COUNT);
     for (size_t i = 0; i < CONTROL_COUNT; ++i) {
         const ExpectedControl& expected = CONTROLS[i];

@@ -24,7 +24,7 @@ int Drive(const std::string& folder, const std::string& parent) {
         return EXIT_FAILURE;
     }
     drive::SendClick(window, ID_RUN);
-    const RunOutcome outcome = CheckRunOutcome(window, folder, parent);
+    const RunOutcome outcome = CheckRunOutcome(window, folder, parent, false);
     PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     std::printf("Run started %s\n",
                 outcome.trainerStarted ? "the trainer beside Sorvane" : "nothing");

@@ -34,11 +34,11 @@ TEST_F(HostileTrainerText, ALongTextArrivesAsItsFirst27999CharactersAndComparesR
         standin::Standin trainer = StartTrainer();
         ASSERT_NE(trainer.frame, nullptr);
         ASSERT_TRUE(standin::SetStandinText(trainer.frame, full));
-        ASSERT_EQ(drive::StandinText(trainer.frame).size(), spec.length);
+        ASSERT_EQ(standin::StandinText(trainer.frame).size(), spec.length);
         if (Window() == nullptr) {
             ASSERT_TRUE(StartSorvane());
         }
-        const std::string read = full.substr(0, drive::TRAINER_READ_LIMIT);
+        const std::string read = full.substr(0, TRAINER_READ_LIMIT);
         ASSERT_TRUE(TypeThenCompare(full, drive::ShownInBox(read), LONG_TEXT_WAIT_MS));
         ExpectResultRight(drive::NonBlankCount(read));
         StopTrainer(trainer);
@@ -68,7 +68,7 @@ TEST_F(HostileTrainerText, TextReplacedEvery10MsComparesRightAtRandomMoments) {
         drive::PumpFor(pause(random));
         SendClick(ID_COMPARE);
         const std::string transmitted = Text(ID_TRANSMITTED_TEXT);
-        EXPECT_LE(transmitted.size(), drive::TRAINER_READ_LIMIT);
+        EXPECT_LE(transmitted.size(), TRAINER_READ_LIMIT);
         shown.insert(transmitted);
         ExpectResultRight();
     }

@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr char SORVANE_NAME[] = "Sorvane.exe";
 // Long enough that the trainer's path passes 260 characters while Sorvane's own
 // path stays within what CreateProcess accepts.
 constexpr size_t NEAR_LIMIT_FOLDER_LENGTH = 245;
@@ -44,7 +43,7 @@ class SorvaneInstalled : public SorvaneSession {
     void ExpectRunStartsTheRightTrainerOrNothing(const std::string& folder,
                                                  const std::string& parent, bool mustStart) {
         SendClick(ID_RUN);
-        const RunOutcome outcome = CheckRunOutcome(Window(), folder, parent);
+        const RunOutcome outcome = CheckRunOutcome(Window(), folder, parent, mustStart);
         EXPECT_TRUE(outcome.trainerStarted || !mustStart) << "Run started no trainer";
         EXPECT_EQ(outcome.problems, "");
     }
@@ -71,7 +70,7 @@ TEST_F(SorvaneInstalled, WhereTheTrainersPathPasses260CharactersRunStartsNothing
             std::min(PADDING_COMPONENT, NEAR_LIMIT_FOLDER_LENGTH - folder.size() - 1);
         folder += "\\" + std::string(std::max<size_t>(letters, 1), PADDING_LETTER);
     }
-    ASSERT_LE(folder.size() + 1 + sizeof(SORVANE_NAME) - 1, MAX_PATH_CHARACTERS);
+    ASSERT_LE(folder.size() + 1 + sizeof(SORVANE_EXE_NAME) - 1, MAX_PATH_CHARACTERS);
     ASSERT_GT(folder.size() + 1 + sizeof(STANDIN_INSTALLED_NAME) - 1, MAX_PATH_CHARACTERS + 1);
     ASSERT_TRUE(PlaceTrainer(folder));
     ASSERT_TRUE(StartSorvane(folder));

@@ -13,8 +13,6 @@ constexpr DWORD BURST_WAIT_MS = 120000;
 
 constexpr int RUN_PRESSES = 20;
 constexpr DWORD RUN_PRESS_INTERVAL_MS = 150;
-constexpr DWORD CLEAR_EARLIEST_MS = 1900;
-constexpr DWORD CLEAR_LATEST_MS = 5000;
 
 using RapidInput = SorvaneSession;
 
@@ -50,20 +48,23 @@ TEST_F(RapidInput, ABurstOfComparesAndErasesEndsRightAndTheProgramStillAnswers) 
 TEST_F(RapidInput, TwentyRunPressesKeepTheNoticeUntilTwoSecondsAfterTheLast) {
     const standin::Standin trainer = StartWithTrainer();
     ASSERT_NE(trainer.frame, nullptr);
+    DWORD lastPress = 0;
     for (int press = 0; press < RUN_PRESSES; ++press) {
         SCOPED_TRACE(press);
         if (press > 0) {
             EXPECT_EQ(Text(ID_STATUS_LINE), RUNNING_NOTICE);
         }
+        // Taken before the press, as a pause of this program after it would
+        // make the clearing look sooner than it was.
+        lastPress = GetTickCount();
         SendClick(ID_RUN);
         EXPECT_EQ(Text(ID_STATUS_LINE), RUNNING_NOTICE);
         drive::PumpFor(RUN_PRESS_INTERVAL_MS);
     }
-    const DWORD lastPress = GetTickCount() - RUN_PRESS_INTERVAL_MS;
-    ASSERT_TRUE(WaitText(ID_STATUS_LINE, "", CLEAR_LATEST_MS));
+    ASSERT_TRUE(WaitText(ID_STATUS_LINE, "", NOTICE_CLEARS_LATEST_MS));
     const DWORD cleared = GetTickCount() - lastPress;
-    EXPECT_GE(cleared, CLEAR_EARLIEST_MS);
-    EXPECT_LE(cleared, CLEAR_LATEST_MS + RUN_PRESS_INTERVAL_MS);
+    EXPECT_GE(cleared, NOTICE_CLEARS_EARLIEST_MS);
+    EXPECT_LE(cleared, NOTICE_CLEARS_LATEST_MS + RUN_PRESS_INTERVAL_MS);
     // Run with the trainer running starts nothing.
     EXPECT_EQ(drive::CountMessageBoxes(ProcessId()), 0);
     EXPECT_TRUE(drive::Answers(Window()));

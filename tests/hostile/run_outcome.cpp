@@ -7,21 +7,19 @@
 
 namespace {
 
-// How long a launch may take to show (slower from the deepest folders), and
-// then how long a wrong one may take to leave its mark.
+// How long a launch that may happen is looked for (slower from the deepest
+// folders), and then how long a wrong one may take to leave its mark.
 constexpr DWORD LAUNCH_LOOK_MS = 3000;
 
 // The trainer, if one started, must be the one beside Sorvane; it is ended here.
-RunOutcome CheckTrainer(const std::string& folder) {
-    HWND trainer = drive::WaitTopWindow(0, STANDIN_CAPTION, LAUNCH_LOOK_MS);
+RunOutcome CheckTrainer(const std::string& folder, DWORD waitMs) {
+    HWND trainer = drive::WaitTopWindow(0, STANDIN_CAPTION, waitMs);
     if (trainer == nullptr) {
         return {};
     }
     const std::string log = testfiles::ReadBytes(folder + "\\" + STANDIN_INSTALLED_LOG_NAME);
     const std::string started = standin::LogValue(log, STANDIN_LOG_PATH_KEY);
-    DWORD trainerId = 0;
-    GetWindowThreadProcessId(trainer, &trainerId);
-    drive::KillProcessById(trainerId);
+    drive::KillProgramsShowing(STANDIN_CAPTION);
     if (started != folder + "\\" + STANDIN_INSTALLED_NAME) {
         return {true, "Run started another trainer: " + started + ". "};
     }
@@ -30,8 +28,10 @@ RunOutcome CheckTrainer(const std::string& folder) {
 
 } // namespace
 
-RunOutcome CheckRunOutcome(HWND sorvane, const std::string& folder, const std::string& parent) {
-    RunOutcome outcome = CheckTrainer(folder);
+RunOutcome CheckRunOutcome(HWND sorvane, const std::string& folder, const std::string& parent,
+                           bool trainerMustStart) {
+    RunOutcome outcome =
+        CheckTrainer(folder, trainerMustStart ? drive::DEFAULT_WAIT_MS : LAUNCH_LOOK_MS);
     drive::PumpFor(LAUNCH_LOOK_MS);
     if (testfiles::Exists(parent + "\\" + DECOY_MARKER_NAME)) {
         outcome.problems += "The decoy ran. ";

@@ -16,5 +16,7 @@ struct RunOutcome {
 // After Run in the Sorvane whose window is `sorvane`, installed in `folder` with
 // the decoy planted in `parent`: the KochMorseTrainer.exe beside it started (and
 // is ended here) or nothing did, the decoy never ran, no message box opened and
-// Sorvane still answers.
-RunOutcome CheckRunOutcome(HWND sorvane, const std::string& folder, const std::string& parent);
+// Sorvane still answers. A trainer that must start is waited for as long as any
+// program's start; one that may start is looked for a few seconds.
+RunOutcome CheckRunOutcome(HWND sorvane, const std::string& folder, const std::string& parent,
+                           bool trainerMustStart);

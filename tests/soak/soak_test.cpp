@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr char SORVANE_EXE_NAME[] = "Sorvane.exe";
 constexpr char TRAINER_ARGUMENTS[] = "--fill 1000";
 constexpr size_t TRAINER_TEXT_CHARS = 1000;
 constexpr DWORD LINUX_PID_WAIT_MS = 5000;
@@ -55,7 +54,8 @@ TEST_F(SorvaneSoak, ShortSoakKeepsMemoryAndObjectCountsFlat) {
     ASSERT_NE(linuxPid, 0) << "no Linux process found for Sorvane.exe";
 
     perf::SoakResult soak;
-    ASSERT_TRUE(perf::RunSoak(Sorvane(), linuxPid, trainer.frame, SHORT_SOAK, &soak))
+    ASSERT_TRUE(
+        perf::RunSoak(Sorvane(), linuxPid, standin::StandinText(trainer.frame), SHORT_SOAK, &soak))
         << "the trainer's text could not be read";
 
     ASSERT_EQ(soak.text.size(), TRAINER_TEXT_CHARS);

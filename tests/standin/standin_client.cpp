@@ -5,14 +5,10 @@
 namespace standin {
 
 namespace {
-constexpr DWORD QUERY_TIMEOUT_MS = 10000;
 constexpr WORD UNANSWERED = 0xFFFF;
 
-// Bounded, so a stand-in that hangs fails the test instead of stalling it; false
-// when the frame did not answer.
 bool Ask(HWND frame, UINT message, LPARAM lParam, DWORD_PTR* result) {
-    return SendMessageTimeoutA(frame, message, 0, lParam, SMTO_NORMAL, QUERY_TIMEOUT_MS, result) !=
-           0;
+    return drive::SendWithin(frame, message, 0, lParam, result);
 }
 } // namespace
 
@@ -59,18 +55,8 @@ bool SetStandinText(HWND frame, const std::string& bytes) {
     return Ask(frame, WM_COPYDATA, reinterpret_cast<LPARAM>(&data), &result) && result == TRUE;
 }
 
-std::vector<HWND> DirectChildren(HWND parent) {
-    std::vector<HWND> children;
-    for (HWND child = FindWindowExA(parent, nullptr, nullptr, nullptr); child != nullptr;
-         child = FindWindowExA(parent, child, nullptr, nullptr)) {
-        children.push_back(child);
-    }
-    return children;
-}
-
-HWND OnlyChild(HWND parent) {
-    const std::vector<HWND> children = DirectChildren(parent);
-    return children.size() == 1 ? children[0] : nullptr;
+std::string StandinText(HWND frame) {
+    return drive::WindowText(FindWindowExA(frame, nullptr, STANDIN_TEXT_CLASS, nullptr));
 }
 
 std::string Quoted(const std::string& argument) {

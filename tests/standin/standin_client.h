@@ -1,5 +1,5 @@
 // What tests need to run the stand-in trainer in its own process and look inside
-// it: start and stop it, read its counters, replace its text, list its children.
+// it: start and stop it, read its counters and its text, replace its text.
 #pragma once
 
 #include "drive.h"
@@ -9,12 +9,14 @@
 
 #include <string>
 #include <utility>
-#include <vector>
 
 namespace standin {
 
 // Environment variable through which CMake hands tests the stand-in's path.
 constexpr char PATH_VARIABLE[] = "STANDIN_TRAINER_EXE";
+
+// Practice copy beyond the most Sorvane reads, so that every read reads its most.
+constexpr char FILL_BEYOND_READ_LIMIT[] = "--fill 28000";
 
 struct Standin {
     drive::Process process;
@@ -43,11 +45,9 @@ long QueryTextReads(HWND frame);
 
 // Replaces the text of every text window with these bytes (NUL included).
 bool SetStandinText(HWND frame, const std::string& bytes);
-
-// The direct children of `parent`, in the order FindWindowExA walks them.
-std::vector<HWND> DirectChildren(HWND parent);
-// The one direct child of `parent`; null when it has none or several.
-HWND OnlyChild(HWND parent);
+// The whole text of its text window, which may be longer than the most that
+// Sorvane reads of it.
+std::string StandinText(HWND frame);
 
 // The value of the line starting with `key` in the stand-in's start log; empty
 // when there is none.

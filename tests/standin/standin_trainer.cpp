@@ -16,7 +16,9 @@
 namespace {
 
 constexpr char FRAME_CLASS[] = "StandinTrainerFrame";
-constexpr DWORD FRAME_STYLE = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
+// Created hidden and shown once, as the start-up information says: it is seen
+// only when built, and in its final state at once.
+constexpr DWORD FRAME_STYLE = WS_OVERLAPPEDWINDOW;
 constexpr int FRAME_WIDTH = 520;
 constexpr int FRAME_HEIGHT = 360;
 

@@ -14,8 +14,7 @@ constexpr DWORD EXIT_WAIT_MS = 10000;
 class StandinTrainer : public testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_EQ(FindWindowA(nullptr, STANDIN_CAPTION), nullptr)
-            << "a trainer window is left over";
+        ASSERT_TRUE(drive::WaitNoTopWindow(STANDIN_CAPTION)) << "a trainer window is left over";
         ASSERT_FALSE(standin::StandinPath().empty());
     }
     void TearDown() override {
@@ -25,7 +24,7 @@ class StandinTrainer : public testing::Test {
     // Starts the stand-in and returns its only child; null when either is missing.
     HWND StartForChild(const std::string& arguments) {
         trainer = standin::StartStandin(arguments);
-        return trainer.frame == nullptr ? nullptr : standin::OnlyChild(trainer.frame);
+        return trainer.frame == nullptr ? nullptr : drive::OnlyChild(trainer.frame);
     }
     standin::Standin trainer;
     std::string folder;
@@ -46,10 +45,10 @@ TEST_F(StandinTrainer, ShowsTheTrainerCaptionAndADirectTextChildThatCopiesLikeAC
     for (const auto& [count, copied, start] : rows) {
         char buffer[64];
         std::memset(buffer, 'x', sizeof(buffer));
-        EXPECT_EQ(SendMessageA(child, WM_GETTEXT, count, reinterpret_cast<LPARAM>(buffer)), copied);
+        EXPECT_EQ(drive::Send(child, WM_GETTEXT, count, reinterpret_cast<LPARAM>(buffer)), copied);
         EXPECT_EQ(std::string(buffer, start.size()), start);
     }
-    EXPECT_EQ(SendMessageA(child, WM_GETTEXTLENGTH, 0, 0), 7);
+    EXPECT_EQ(drive::Send(child, WM_GETTEXTLENGTH), 7);
 }
 
 TEST_F(StandinTrainer, StartSendsPracticeCopyAndStopHaltsIt) {
@@ -62,11 +61,11 @@ TEST_F(StandinTrainer, StartSendsPracticeCopyAndStopHaltsIt) {
     HWND child = StartForChild("--pace-ms 2");
     ASSERT_NE(child, nullptr);
     EXPECT_EQ(drive::WindowText(child), "");
-    SendMessageA(trainer.frame, STANDIN_MSG_START, 0, 0);
+    drive::Send(trainer.frame, STANDIN_MSG_START);
     EXPECT_TRUE(standin::QuerySending(trainer.frame));
     EXPECT_TRUE(
         drive::WaitFor([&] { return drive::WindowText(child).size() >= SENT_LENGTH_WANTED; }));
-    SendMessageA(trainer.frame, STANDIN_MSG_STOP, 0, 0);
+    drive::Send(trainer.frame, STANDIN_MSG_STOP);
     EXPECT_FALSE(standin::QuerySending(trainer.frame));
     const std::string stopped = drive::WindowText(child);
     drive::PumpFor(SETTLE_MS);
@@ -113,10 +112,10 @@ TEST_F(StandinTrainer, TextFileGivesTheInitialTextAndCopyDataReplacesItNulInclud
     ASSERT_TRUE(testfiles::WriteBytes(file, fromFile));
     HWND child = StartForChild("--text-file " + standin::Quoted(file));
     ASSERT_NE(child, nullptr);
-    EXPECT_EQ(SendMessageA(child, WM_GETTEXTLENGTH, 0, 0), static_cast<LRESULT>(fromFile.size()));
+    EXPECT_EQ(drive::Send(child, WM_GETTEXTLENGTH), static_cast<LRESULT>(fromFile.size()));
     EXPECT_EQ(drive::WindowText(child), fromFile);
     ASSERT_TRUE(standin::SetStandinText(trainer.frame, copied));
-    EXPECT_EQ(SendMessageA(child, WM_GETTEXTLENGTH, 0, 0), static_cast<LRESULT>(copied.size()));
+    EXPECT_EQ(drive::Send(child, WM_GETTEXTLENGTH), static_cast<LRESULT>(copied.size()));
     EXPECT_EQ(drive::WindowText(child), copied);
 }
 

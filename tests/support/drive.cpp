@@ -2,10 +2,10 @@
 
 #include "main_window.h"
 #include "reference_compare.h"
-#include "standin_protocol.h"
 
 #include <algorithm>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <iterator>
 #include <numeric>
@@ -19,6 +19,9 @@ constexpr char WINE_ROOT_DRIVE[] = "Z:";
 constexpr DWORD KILL_WAIT_MS = 5000;
 constexpr UINT KILLED_EXIT_CODE = 99;
 constexpr DWORD COMPARE_RETRY_MS = 50;
+constexpr UINT EXPECTED_ANSI_CODE_PAGE = 1252;
+constexpr int NAME_BUFFER_SIZE = 256;
+constexpr char EMPTY_TEXT[] = "";
 
 struct WindowSearch {
     HWND found = nullptr;
@@ -29,7 +32,6 @@ struct WindowSearch {
 constexpr char MAPPING_FONT[] = "MS Sans Serif";
 constexpr WORD MAPPING_FONT_POINTS = 8;
 constexpr DWORD MAPPING_DIALOG_STYLE = WS_POPUP | DS_SETFONT;
-constexpr DWORD ANSWER_WAIT_MS = 5000;
 constexpr LPARAM KEY_REPEAT_ONE = 1;
 constexpr int KEY_SCAN_CODE_SHIFT = 16;
 constexpr LPARAM KEY_UP_FLAGS = (LPARAM{1} << 30) | (LPARAM{1} << 31);
@@ -42,6 +44,41 @@ std::vector<WORD> MappingDialogTemplate() {
         MAPPING_FONT_POINTS};
     words.insert(words.end(), std::begin(MAPPING_FONT), std::end(MAPPING_FONT));
     return words;
+}
+
+void ReportOnStandardError(const std::string& what) {
+    std::fprintf(stderr, "%s\n", what.c_str());
+}
+
+Reporter UnansweredReporter = ReportOnStandardError;
+
+// The messages the driver sends, by name; others by number.
+std::string MessageName(UINT message) {
+    static const std::pair<UINT, const char*> NAMES[] = {
+        {WM_NULL, "WM_NULL"},         {WM_GETTEXT, "WM_GETTEXT"},
+        {WM_SETTEXT, "WM_SETTEXT"},   {WM_GETTEXTLENGTH, "WM_GETTEXTLENGTH"},
+        {EM_GETSEL, "EM_GETSEL"},     {BM_CLICK, "BM_CLICK"},
+        {WM_COPYDATA, "WM_COPYDATA"}, {WM_SYSCOMMAND, "WM_SYSCOMMAND"},
+        {WM_TIMER, "WM_TIMER"}};
+    for (const auto& [value, name] : NAMES) {
+        if (value == message) {
+            return name;
+        }
+    }
+    return "message " + std::to_string(message);
+}
+
+// The caption is read without a message, which a window that does not answer
+// would not answer either.
+std::string WindowName(HWND window) {
+    wchar_t wideCaption[NAME_BUFFER_SIZE] = {};
+    InternalGetWindowText(GetAncestor(window, GA_ROOT), wideCaption, NAME_BUFFER_SIZE);
+    char caption[NAME_BUFFER_SIZE] = {};
+    WideCharToMultiByte(CP_ACP, 0, wideCaption, -1, caption, NAME_BUFFER_SIZE, nullptr, nullptr);
+    char handle[NAME_BUFFER_SIZE] = {};
+    std::snprintf(handle, sizeof(handle), "%p", static_cast<void*>(window));
+    return std::string("window ") + handle + " (class " + ClassName(window) + ", control " +
+           std::to_string(GetDlgCtrlID(window)) + ", in \"" + caption + "\")";
 }
 
 LPARAM KeyParam(WPARAM virtualKey) {
@@ -65,16 +102,54 @@ WindowSearch SearchTopWindows(DWORD processId, const std::string& caption,
     return search;
 }
 
+// A window searched for is taken once it is shown: found earlier, it may still
+// be building its children.
 HWND WaitSearched(DWORD processId, const std::string& caption, const char* className,
-                  DWORD timeoutMs) {
+                  DWORD timeoutMs, DWORD pollMs = POLL_INTERVAL_MS) {
     HWND found = nullptr;
     WaitFor(
-        [&] { return (found = SearchTopWindows(processId, caption, className).found) != nullptr; },
-        timeoutMs);
-    return found;
+        [&] {
+            found = SearchTopWindows(processId, caption, className).found;
+            return IsWindowVisible(found) != FALSE;
+        },
+        timeoutMs, pollMs);
+    return IsWindowVisible(found) ? found : nullptr;
 }
 
 } // namespace
+
+bool AnsiCodePageIsExpected() {
+    if (GetACP() == EXPECTED_ANSI_CODE_PAGE) {
+        return true;
+    }
+    std::fprintf(stderr, "ANSI code page is %u, not %u\n", GetACP(), EXPECTED_ANSI_CODE_PAGE);
+    return false;
+}
+
+void ReportUnansweredTo(Reporter reporter) {
+    UnansweredReporter = reporter != nullptr ? reporter : ReportOnStandardError;
+}
+
+bool SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR* result,
+                DWORD timeoutMs) {
+    DWORD_PTR ignored = 0;
+    if (SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, timeoutMs,
+                            result != nullptr ? result : &ignored) != 0) {
+        return true;
+    }
+    if (IsWindow(window)) {
+        UnansweredReporter(MessageName(message) + " sent to " + WindowName(window) +
+                           " was not answered within " + std::to_string(timeoutMs) + " ms");
+    }
+    return false;
+}
+
+LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD timeoutMs) {
+    DWORD_PTR result = 0;
+    return SendWithin(window, message, wParam, lParam, &result, timeoutMs)
+               ? static_cast<LRESULT>(result)
+               : 0;
+}
 
 std::string ToWindowsPath(const std::string& path) {
     if (path.empty() || path[0] != '/') {
@@ -155,18 +230,41 @@ void KillProcessById(DWORD processId) {
     KillProcess(process);
 }
 
+void StartedProcesses::Add(const Process& process) {
+    processes_.push_back(process);
+}
+
+void StartedProcesses::Add(DWORD processId) {
+    if (processId != 0) {
+        processes_.push_back(
+            {OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId), processId});
+    }
+}
+
+void StartedProcesses::Kill(DWORD processId) {
+    for (auto it = processes_.begin(); it != processes_.end();) {
+        if (it->id == processId) {
+            KillProcess(*it);
+            it = processes_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+void StartedProcesses::KillAll() {
+    for (Process& process : processes_) {
+        KillProcess(process);
+    }
+    processes_.clear();
+}
+
 Program StartProgram(const std::string& exePath, const std::string& arguments,
                      const std::string& caption, const std::string& workDir, DWORD timeoutMs,
                      DWORD pollMs) {
     Program program{StartProcess(exePath, arguments, workDir)};
     if (program.process.handle != nullptr) {
-        WaitFor(
-            [&] {
-                const HWND window = SearchTopWindows(program.process.id, caption).found;
-                program.window = IsWindowVisible(window) ? window : nullptr;
-                return program.window != nullptr;
-            },
-            timeoutMs, pollMs);
+        program.window = WaitSearched(program.process.id, caption, nullptr, timeoutMs, pollMs);
     }
     return program;
 }
@@ -192,14 +290,43 @@ HWND WaitTopWindow(DWORD processId, const std::string& caption, DWORD timeoutMs)
     return WaitSearched(processId, caption, nullptr, timeoutMs);
 }
 
+bool WaitNoTopWindow(const std::string& caption, DWORD timeoutMs) {
+    return WaitFor([&caption] { return FindAnyTopWindow(caption) == nullptr; }, timeoutMs);
+}
+
+void KillProgramsShowing(const std::string& caption) {
+    while (HWND window = FindAnyTopWindow(caption)) {
+        DWORD processId = 0;
+        GetWindowThreadProcessId(window, &processId);
+        KillProcessById(processId);
+        if (!WaitFor([window] { return !IsWindow(window); }, KILL_WAIT_MS)) {
+            return;
+        }
+    }
+}
+
+std::vector<HWND> DirectChildren(HWND parent) {
+    std::vector<HWND> children;
+    for (HWND child = FindWindowExA(parent, nullptr, nullptr, nullptr); child != nullptr;
+         child = FindWindowExA(parent, child, nullptr, nullptr)) {
+        children.push_back(child);
+    }
+    return children;
+}
+
+HWND OnlyChild(HWND parent) {
+    const std::vector<HWND> children = DirectChildren(parent);
+    return children.size() == 1 ? children[0] : nullptr;
+}
+
 std::string WindowText(HWND window) {
-    const LRESULT length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
+    const LRESULT length = Send(window, WM_GETTEXTLENGTH);
     if (length <= 0) {
         return {};
     }
     std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
     const LRESULT copied =
-        SendMessageA(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
+        Send(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
     return std::string(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
 }
 
@@ -210,13 +337,13 @@ std::string ClassName(HWND window) {
 }
 
 void SetWindowTextAcross(HWND window, const std::string& text) {
-    SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    Send(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 Selection GetEditSelection(HWND edit) {
     Selection selection;
-    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&selection.start),
-                 reinterpret_cast<LPARAM>(&selection.end));
+    Send(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&selection.start),
+         reinterpret_cast<LPARAM>(&selection.end));
     return selection;
 }
 
@@ -238,8 +365,7 @@ bool DismissMessageBox(HWND box) {
 }
 
 bool Answers(HWND window) {
-    DWORD_PTR result = 0;
-    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, ANSWER_WAIT_MS, &result) != 0;
+    return SendWithin(window, WM_NULL, 0, 0, nullptr);
 }
 
 void PostClick(HWND dialog, int controlId) {
@@ -247,7 +373,7 @@ void PostClick(HWND dialog, int controlId) {
 }
 
 void SendClick(HWND dialog, int controlId) {
-    SendMessageA(GetDlgItem(dialog, controlId), BM_CLICK, 0, 0);
+    Send(GetDlgItem(dialog, controlId), BM_CLICK);
 }
 
 HWND FocusOfThreadOf(HWND window) {
@@ -289,10 +415,6 @@ bool IsCentredOnWorkArea(HWND window) {
     return std::abs(dx) <= 2 * TOLERANCE_PX && std::abs(dy) <= 2 * TOLERANCE_PX;
 }
 
-std::string StandinText(HWND frame) {
-    return WindowText(FindWindowExA(frame, nullptr, STANDIN_TEXT_CLASS, nullptr));
-}
-
 std::string ShownInBox(std::string text) {
     CharUpperBuffA(text.data(), static_cast<DWORD>(text.size()));
     return text;
@@ -304,11 +426,18 @@ int32_t NonBlankCount(const std::string& text) {
     }));
 }
 
+bool PressCompare(HWND window, DWORD timeoutMs, DWORD pollMs) {
+    const HWND status = GetDlgItem(window, ID_STATUS_LINE);
+    Send(status, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(EMPTY_TEXT));
+    PostClick(window, ID_COMPARE);
+    return WaitFor([status] { return Send(status, WM_GETTEXTLENGTH) > 0; }, timeoutMs, pollMs);
+}
+
 bool CompareUntilShown(HWND window, const std::string& shown, DWORD timeoutMs) {
     return WaitFor(
         [&] {
-            SendClick(window, ID_COMPARE);
-            return WindowText(GetDlgItem(window, ID_TRANSMITTED_TEXT)) == shown;
+            return PressCompare(window, timeoutMs) &&
+                   WindowText(GetDlgItem(window, ID_TRANSMITTED_TEXT)) == shown;
         },
         timeoutMs, COMPARE_RETRY_MS);
 }

@@ -1,7 +1,8 @@
 // Driving the windows of other processes under Wine, for tests, tools and
 // benchmarks alike (no test framework here): starting, finding and closing a
-// program's window, Sorvane's Compare and what it should show, the stand-in's
-// text. Every wait is bounded; a helper that cannot do its work returns an empty value.
+// program's window, Sorvane's Compare and what it should show. Every wait and
+// every message sent to another program is bounded; a helper that cannot do its
+// work returns an empty value.
 #pragma once
 
 #include <windows.h>
@@ -9,11 +10,32 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace drive {
 
 constexpr DWORD DEFAULT_WAIT_MS = 15000;
 constexpr DWORD POLL_INTERVAL_MS = 10;
+// How long a window may take to answer one message before the case fails.
+constexpr DWORD SEND_WAIT_MS = 10000;
+
+// True when the ANSI code page is the one the program is made for (1252), which
+// byte-level expectations depend on; otherwise says so on standard error.
+bool AnsiCodePageIsExpected();
+
+// Sends `message` to a window, of another process as a rule, and waits at most
+// `timeoutMs` for its answer, stored in `result`. False when it did not answer:
+// when the window still exists, that is reported, naming the message and the
+// window, to the reporter set here (standard error unless a test framework set
+// its own). A window that is gone is not reported: it answers nothing, as it
+// would to SendMessage.
+using Reporter = void (*)(const std::string& what);
+void ReportUnansweredTo(Reporter reporter);
+bool SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR* result,
+                DWORD timeoutMs = SEND_WAIT_MS);
+// The same, returning the answer; 0 when there was none.
+LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0,
+             DWORD timeoutMs = SEND_WAIT_MS);
 
 // "/a/b" (a path as CMake hands it to a test) becomes "Z:\a\b", Wine's mapping of
 // the Unix root; a path that already looks like a Windows path is returned as is.
@@ -47,6 +69,24 @@ bool WaitExit(const Process& process, DWORD timeoutMs, DWORD* exitCode);
 void KillProcess(Process& process);
 void KillProcessById(DWORD processId);
 
+// The processes a case caused to start, ended when it ends (or one of them
+// before). A process known only by its identifier is opened when added.
+class StartedProcesses {
+  public:
+    StartedProcesses() = default;
+    StartedProcesses(const StartedProcesses&) = delete;
+    StartedProcesses& operator=(const StartedProcesses&) = delete;
+    ~StartedProcesses() { KillAll(); }
+
+    void Add(const Process& process);
+    void Add(DWORD processId); // 0 adds nothing
+    void Kill(DWORD processId);
+    void KillAll();
+
+  private:
+    std::vector<Process> processes_;
+};
+
 // A started program and its visible top-level window.
 struct Program {
     Process process;
@@ -65,12 +105,24 @@ Program StartProgram(const std::string& exePath, const std::string& arguments,
 // started); its exit code is then stored.
 bool CloseProgram(Program& program, DWORD waitMs, DWORD* exitCode = nullptr);
 
-// A top-level window with exactly this caption, visible or not: of any process
-// now, or of process `processId` (0: any) once it appears; null when none did.
+// Captions are compared as the system's window search compares them, ignoring case.
+// A top-level window with this caption, visible or not, of any process now.
 HWND FindAnyTopWindow(const std::string& caption);
+// A top-level window with this caption of process `processId` (0: any), once it
+// is ready: shown, and so built with its children; null when none was in time.
 HWND WaitTopWindow(DWORD processId, const std::string& caption, DWORD timeoutMs = DEFAULT_WAIT_MS);
+// True once no top-level window has this caption (a left-over or a closed one).
+bool WaitNoTopWindow(const std::string& caption, DWORD timeoutMs = DEFAULT_WAIT_MS);
+// Kills every process that shows a top-level window with this caption (a program
+// started by another, known only by its window), each until its window is gone.
+void KillProgramsShowing(const std::string& caption);
 
-// Read and set across processes with WM_GETTEXTLENGTH, WM_GETTEXT and WM_SETTEXT.
+// The direct children of `parent`, in the order FindWindowExA walks them.
+std::vector<HWND> DirectChildren(HWND parent);
+// The one direct child of `parent`; null when it has none or several.
+HWND OnlyChild(HWND parent);
+
+// Read and set across processes with WM_GETTEXTLENGTH, WM_GETTEXT and WM_SETTEXT, bounded.
 std::string WindowText(HWND window);
 std::string ClassName(HWND window);
 void SetWindowTextAcross(HWND window, const std::string& text);
@@ -91,11 +143,11 @@ HWND WaitMessageBox(DWORD processId, const std::string& caption = "ERROR");
 // Clicks the box's OK button and waits until the box is gone; false for a null box.
 bool DismissMessageBox(HWND box);
 
-// True when the window's thread handles a sent message within a few seconds.
+// True when the window's thread handles a sent message within the time.
 bool Answers(HWND window);
 
 // Posts a click, returning at once (a sent click that opens a message box would
-// not return), or sends one, returning when the dialog has handled it.
+// not return), or sends one (bounded), returning when the dialog has handled it.
 void PostClick(HWND dialog, int controlId);
 void SendClick(HWND dialog, int controlId);
 
@@ -114,11 +166,6 @@ RECT ChildRectInParent(HWND child);
 // rounding on each side.
 bool IsCentredOnWorkArea(HWND window);
 
-// The whole text of the stand-in trainer's text window, which may be longer than
-// the most that Sorvane reads of it.
-std::string StandinText(HWND frame);
-constexpr size_t TRAINER_READ_LIMIT = 27999;
-
 // The boxes upper-case what is put into them by the system's own rules for the
 // ANSI code page; this is the text a box then holds.
 std::string ShownInBox(std::string text);
@@ -126,8 +173,13 @@ std::string ShownInBox(std::string text);
 // Characters the comparison counts: everything but spaces, CRs and LFs.
 int32_t NonBlankCount(const std::string& text);
 
-// Presses Compare in Sorvane's window until box 101 shows `shown` (the refresh
-// has read the trainer's current text); false when it never does.
+// Presses Compare in Sorvane's window as a user would, through its queue: the
+// status line is emptied first, so the press has been handled once it shows
+// text again. False when it did not in time.
+bool PressCompare(HWND window, DWORD timeoutMs = DEFAULT_WAIT_MS, DWORD pollMs = POLL_INTERVAL_MS);
+
+// Presses Compare until box 101 shows `shown` (the refresh has read the
+// trainer's current text); false when it never does.
 bool CompareUntilShown(HWND window, const std::string& shown, DWORD timeoutMs = DEFAULT_WAIT_MS);
 
 // The status line for a count, written out here once rather than taken from the program.

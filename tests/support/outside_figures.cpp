@@ -1,6 +1,7 @@
 #include "outside_figures.h"
 
 #include "main_window.h"
+#include "sorvane_facts.h"
 #include "test_files.h"
 
 #include <algorithm>
@@ -135,20 +136,11 @@ long long WindowCount(DWORD processId) {
 
 constexpr DWORD ANSWER_POLL_MS = 1;
 constexpr DWORD PRESS_ANSWER_TIMEOUT_MS = 20000;
-constexpr DWORD SET_TEXT_TIMEOUT_MS = 10000;
 // Presses that fall this far behind their schedule are given up, so a companion
 // that answers slowly ends a soak in bounded time.
 constexpr double OVERRUN_FACTOR = 2.0;
 // A rest after the last press, so "after" does not catch its work half done.
 constexpr DWORD SETTLE_MS = 2000;
-
-// Bounded, so a companion that hangs ends the measurement instead of stalling it.
-LRESULT SendBounded(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD timeoutMs) {
-    DWORD_PTR result = 0;
-    return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, timeoutMs, &result)
-               ? static_cast<LRESULT>(result)
-               : -1;
-}
 
 // `presses` presses spread evenly over `durationMs`; returns when the time is
 // up. Returns the number of presses that were answered.
@@ -265,24 +257,14 @@ void PrintSnapshot(const char* prefix, const ResourceSnapshot& snapshot) {
 }
 
 double PressCompareTimed(HWND window) {
-    HWND status = GetDlgItem(window, ID_STATUS_LINE);
-    static const char EMPTY[] = "";
-    SendBounded(status, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(EMPTY), SET_TEXT_TIMEOUT_MS);
     const double start = NowMs();
-    drive::PostClick(window, ID_COMPARE);
-    for (double now = start; now - start < PRESS_ANSWER_TIMEOUT_MS; now = NowMs()) {
-        const auto left = static_cast<DWORD>(PRESS_ANSWER_TIMEOUT_MS - (now - start)) + 1;
-        if (SendBounded(status, WM_GETTEXTLENGTH, 0, 0, left) > 0) {
-            return NowMs() - start;
-        }
-        Sleep(ANSWER_POLL_MS);
-    }
-    return -1.0;
+    return drive::PressCompare(window, PRESS_ANSWER_TIMEOUT_MS, ANSWER_POLL_MS) ? NowMs() - start
+                                                                                : -1.0;
 }
 
-bool RunSoak(const drive::Program& sorvane, int linuxPid, HWND trainerFrame, const SoakPlan& plan,
-             SoakResult* result) {
-    result->text = drive::StandinText(trainerFrame).substr(0, drive::TRAINER_READ_LIMIT);
+bool RunSoak(const drive::Program& sorvane, int linuxPid, const std::string& trainerText,
+             const SoakPlan& plan, SoakResult* result) {
+    result->text = trainerText.substr(0, TRAINER_READ_LIMIT);
     if (result->text.empty()) {
         return false;
     }

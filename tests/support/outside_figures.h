@@ -57,9 +57,8 @@ ResourceSnapshot TakeSnapshot(HANDLE process, DWORD processId, int linuxPid);
 // One line per figure: "RESULT <prefix>_<figure> <value>", NOT_REPORTED as -1.
 void PrintSnapshot(const char* prefix, const ResourceSnapshot& snapshot);
 
-// Empties the status line, clicks Compare and waits until the status line is
-// set again, so any text in it is the new result. Returns the milliseconds from
-// the click to the new status line, negative when it did not come in time.
+// drive::PressCompare, timed: the milliseconds from the click to the new status
+// line, negative when it did not come in time.
 double PressCompareTimed(HWND window);
 
 // The soak test and the soak benchmark run it with plans of their own: the
@@ -81,8 +80,8 @@ struct SoakResult {
     ResourceSnapshot after{};
 };
 
-// False, with nothing pressed, when the trainer's text could not be read.
-bool RunSoak(const drive::Program& sorvane, int linuxPid, HWND trainerFrame, const SoakPlan& plan,
-             SoakResult* result);
+// False, with nothing pressed, when the trainer's text (as Sorvane reads it) is empty.
+bool RunSoak(const drive::Program& sorvane, int linuxPid, const std::string& trainerText,
+             const SoakPlan& plan, SoakResult* result);
 
 } // namespace perf

@@ -1,20 +1,21 @@
 // GoogleTest entry of every Windows test program: refuses to run when the ANSI
-// code page is not 1252, since byte-level expectations depend on it.
-#include <windows.h>
+// code page is not 1252, since byte-level expectations depend on it, and makes a
+// window that does not answer the driver fail the case that sent to it.
+#include "drive.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 namespace {
-constexpr UINT EXPECTED_ANSI_CODE_PAGE = 1252;
+void FailTheCase(const std::string& what) {
+    ADD_FAILURE() << what;
 }
+} // namespace
 
 int main(int argc, char** argv) {
-    if (GetACP() != EXPECTED_ANSI_CODE_PAGE) {
-        std::fprintf(stderr, "ANSI code page is %u, not %u\n", GetACP(), EXPECTED_ANSI_CODE_PAGE);
+    if (!drive::AnsiCodePageIsExpected()) {
         return 1;
     }
+    drive::ReportUnansweredTo(FailTheCase);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -7,7 +7,6 @@ namespace {
 constexpr DWORD SLOW_REPLY_MS = 500;
 constexpr DWORD BOX_LOOK_MS = 300;
 constexpr char BOX_CAPTION[] = "ERROR";
-constexpr char BOX_TEXT[] = "Koch Method CW Trainer Is Not Running";
 constexpr char STATIC_CLASS[] = "Static";
 constexpr char BUTTON_CLASS[] = "Button";
 constexpr int CALLS_MADE = 2;
@@ -28,7 +27,7 @@ BOOL CALLBACK CollectBoxChild(HWND child, LPARAM lParam) {
     } else if (className == STATIC_CLASS && isIcon) {
         // The box and this test share a process, so the shared system icon
         // has the same handle on both sides.
-        const HICON icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+        const HICON icon = reinterpret_cast<HICON>(drive::Send(child, STM_GETICON));
         content->stopIcon = content->stopIcon || icon == LoadIconA(nullptr, IDI_HAND);
     } else if (className == STATIC_CLASS && !drive::WindowText(child).empty()) {
         content->text = drive::WindowText(child);
@@ -57,7 +56,7 @@ TEST_F(TrainerCommand, StartAndStopArriveExactlyOnceEach) {
     standin::Standin trainer = StartTrainer("");
     ASSERT_NE(trainer.frame, nullptr);
     for (const CommandStep& step : START_THEN_STOP) {
-        ASSERT_TRUE(SendWithin(step.word));
+        ASSERT_TRUE(CommandWithin(step.word));
         EXPECT_EQ(standin::QueryCounts(trainer.frame), step.countsAfter);
         EXPECT_EQ(standin::QuerySending(trainer.frame), step.sendingAfter);
     }
@@ -71,7 +70,7 @@ TEST_F(TrainerCommand, ACommandReturnsOnlyOnceTheTrainerHandledIt) {
     ASSERT_NE(trainer.frame, nullptr);
     ASSERT_EQ(standin::PublishedCounts(trainer.frame), NOTHING_SENT);
     for (const CommandStep& step : START_THEN_STOP) {
-        ASSERT_TRUE(SendWithin(step.word));
+        ASSERT_TRUE(CommandWithin(step.word));
         EXPECT_EQ(standin::PublishedCounts(trainer.frame), step.countsAfter);
     }
 }
@@ -81,22 +80,22 @@ TEST_F(TrainerCommand, OtherWordsSendNothing) {
     standin::Standin trainer = StartTrainer("");
     ASSERT_NE(trainer.frame, nullptr);
     for (const char* word : {"start", "STOP", "Start ", ""}) {
-        ASSERT_TRUE(SendWithin(word));
+        ASSERT_TRUE(CommandWithin(word));
     }
     EXPECT_EQ(standin::QueryCounts(trainer.frame), NOTHING_SENT);
 }
 
 // With no trainer, each call shows one box and sends nothing, not even to a
-// trainer whose caption is almost right. The calls run on a second thread, since
-// each waits until its box is dismissed.
+// trainer whose caption is almost right. The calls run on the caller thread,
+// since each waits until its box is dismissed.
 TEST_F(TrainerCommand, WithoutTheTrainerEachCallShowsTheNotRunningBoxAndSendsNothing) {
     standin::Standin other =
         StartTrainer("--caption " + standin::Quoted(OTHER_CAPTION), OTHER_CAPTION);
     ASSERT_NE(other.frame, nullptr);
-    const std::future<void> caller = RunDetached([] {
+    ASSERT_TRUE(StartCall([] {
         SendTrainerCommand("Start");
         SendTrainerCommand("Stop");
-    });
+    }));
     for (int call = 0; call < CALLS_MADE; ++call) {
         HWND box = drive::WaitMessageBox(GetCurrentProcessId(), BOX_CAPTION);
         ASSERT_NE(box, nullptr) << "no box for call " << call;
@@ -105,15 +104,14 @@ TEST_F(TrainerCommand, WithoutTheTrainerEachCallShowsTheNotRunningBoxAndSendsNot
         EXPECT_EQ(drive::ClassName(box), drive::MESSAGE_BOX_CLASS);
         BoxContent content;
         EnumChildWindows(box, CollectBoxChild, reinterpret_cast<LPARAM>(&content));
-        EXPECT_EQ(content.text, BOX_TEXT);
+        EXPECT_EQ(content.text, NOT_RUNNING_TEXT);
         EXPECT_EQ(content.buttonIds, std::vector<int>{IDOK});
         EXPECT_TRUE(content.stopIcon);
         EXPECT_NE(GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
         EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr);
         ASSERT_TRUE(drive::DismissMessageBox(box));
     }
-    EXPECT_EQ(caller.wait_for(std::chrono::milliseconds(LINK_CALL_TIMEOUT_MS)),
-              std::future_status::ready);
+    EXPECT_TRUE(WaitCall());
     EXPECT_EQ(drive::CountMessageBoxes(GetCurrentProcessId(), BOX_CAPTION), 0);
     EXPECT_EQ(standin::QueryCounts(other.frame), NOTHING_SENT);
 }

@@ -105,7 +105,7 @@ class TrainerLaunch : public TrainerLinkTest {
         std::getline(lines, result.errorMode);
         for (DWORD processId = 0; lines >> processId;) {
             result.processIds.push_back(processId);
-            ForgetNot(processId);
+            processes.Add(processId);
         }
         return result;
     }
@@ -215,7 +215,7 @@ TEST_F(TrainerLaunch, WithTheExecutableMissingNothingStartsNothingShowsAndModeIs
     const DWORD started = LaunchTrainer();
     const UINT modeAfter = GetErrorMode();
     SetErrorMode(callersMode);
-    ForgetNot(started);
+    processes.Add(started);
     EXPECT_EQ(started, 0u);
     EXPECT_EQ(modeAfter, 0u);
     EXPECT_EQ(Probe(1, false).processIds, std::vector<DWORD>{0});

@@ -8,7 +8,6 @@
 namespace {
 
 constexpr int REPEATED_READS = 20;
-constexpr size_t LONGEST_READ = 27999;
 
 // A text whose every position is told apart from its neighbours, so a cut in
 // the wrong place shows.
@@ -74,20 +73,20 @@ TEST_F(TrainerRead, FindsTheTrainerAndEveryReadSeesItAsItIsNowButNotAnotherCapti
 TEST_F(TrainerRead, ATextComesBackUpToANulOrItsFirst27999CharactersByteForByte) {
     standin::Standin trainer = StartTrainer("");
     ASSERT_NE(trainer.frame, nullptr);
-    HWND child = standin::OnlyChild(trainer.frame);
+    HWND child = drive::OnlyChild(trainer.frame);
     ASSERT_NE(child, nullptr);
     const std::pair<std::string, std::string> rows[] = {
-        {Numbered(LONGEST_READ - 1), Numbered(LONGEST_READ - 1)},
-        {Numbered(LONGEST_READ), Numbered(LONGEST_READ)},
-        {Numbered(LONGEST_READ + 1), Numbered(LONGEST_READ)},
-        {Numbered(30000), Numbered(LONGEST_READ)},
+        {Numbered(TRAINER_READ_LIMIT - 1), Numbered(TRAINER_READ_LIMIT - 1)},
+        {Numbered(TRAINER_READ_LIMIT), Numbered(TRAINER_READ_LIMIT)},
+        {Numbered(TRAINER_READ_LIMIT + 1), Numbered(TRAINER_READ_LIMIT)},
+        {Numbered(30000), Numbered(TRAINER_READ_LIMIT)},
         {std::string("VVV\0DE", 6), "VVV"},
         {drive::EveryByteButNul(), drive::EveryByteButNul()},
     };
     for (const auto& [sent, read] : rows) {
         SCOPED_TRACE(sent.size());
         ASSERT_TRUE(standin::SetStandinText(trainer.frame, sent));
-        ASSERT_EQ(SendMessageA(child, WM_GETTEXTLENGTH, 0, 0), static_cast<LRESULT>(sent.size()));
+        ASSERT_EQ(drive::Send(child, WM_GETTEXTLENGTH), static_cast<LRESULT>(sent.size()));
         const std::string text = ReadWithin();
         EXPECT_EQ(text.size(), read.size());
         EXPECT_TRUE(text == read);
@@ -97,7 +96,7 @@ TEST_F(TrainerRead, ATextComesBackUpToANulOrItsFirst27999CharactersByteForByte) 
 TEST_F(TrainerRead, WithTwoTextChildrenTheOneLaterInTheWalkSuppliesTheText) {
     standin::Standin trainer = StartTrainer("--two-children --text FIRST --second-text SECOND");
     ASSERT_NE(trainer.frame, nullptr);
-    const std::vector<HWND> children = standin::DirectChildren(trainer.frame);
+    const std::vector<HWND> children = drive::DirectChildren(trainer.frame);
     ASSERT_EQ(children.size(), 2u);
     const std::string later = drive::WindowText(children[1]);
     const std::set<std::string> texts{drive::WindowText(children[0]), later};
@@ -110,11 +109,11 @@ TEST_F(TrainerRead, OnlyADirectChildOfExactlyTheTrainersClassIsRead) {
         SCOPED_TRACE(lookalike.arguments);
         standin::Standin trainer = StartTrainer(lookalike.arguments);
         ASSERT_NE(trainer.frame, nullptr);
-        HWND child = standin::OnlyChild(trainer.frame);
+        HWND child = drive::OnlyChild(trainer.frame);
         ASSERT_NE(child, nullptr);
         ASSERT_EQ(drive::ClassName(child), lookalike.childClass);
         if (lookalike.nested) {
-            child = standin::OnlyChild(child);
+            child = drive::OnlyChild(child);
             ASSERT_NE(child, nullptr);
             ASSERT_EQ(drive::ClassName(child), STANDIN_TEXT_CLASS);
         }

@@ -1,34 +1,70 @@
 #include "trainer_test_fixture.h"
 
 #include <memory>
-#include <thread>
+#include <utility>
 
-bool CallWithin(const std::function<void()>& work) {
-    return RunDetached(work).wait_for(std::chrono::milliseconds(LINK_CALL_TIMEOUT_MS)) ==
-           std::future_status::ready;
+namespace {
+
+constexpr DWORD LEFTOVER_WAIT_MS = 5000;
+
+struct CallerThread {
+    HANDLE workReady = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    // Set while the thread is not inside a call.
+    HANDLE idle = CreateEventA(nullptr, TRUE, TRUE, nullptr);
+    std::function<void()> work;
+};
+
+// Waits for work without end: the program's exit ends the thread.
+DWORD WINAPI CallerLoop(void* parameter) {
+    auto* caller = static_cast<CallerThread*>(parameter);
+    while (WaitForSingleObject(caller->workReady, INFINITE) == WAIT_OBJECT_0) {
+        caller->work();
+        SetEvent(caller->idle);
+    }
+    return 0;
 }
 
-std::future<void> RunDetached(const std::function<void()>& work) {
-    auto done = std::make_shared<std::promise<void>>();
-    std::thread([work, done] {
-        work();
-        done->set_value();
-    }).detach();
-    return done->get_future();
+CallerThread* StartCallerThread() {
+    auto* caller = new CallerThread;
+    const HANDLE thread = CreateThread(nullptr, 0, CallerLoop, caller, 0, nullptr);
+    if (thread != nullptr) {
+        CloseHandle(thread);
+    }
+    return caller;
+}
+
+// Started as the program starts, before any case.
+CallerThread* const Caller = StartCallerThread();
+
+} // namespace
+
+bool StartCall(std::function<void()> work) {
+    if (WaitForSingleObject(Caller->idle, 0) != WAIT_OBJECT_0) {
+        return false;
+    }
+    Caller->work = std::move(work);
+    ResetEvent(Caller->idle);
+    SetEvent(Caller->workReady);
+    return true;
+}
+
+bool WaitCall(DWORD timeoutMs) {
+    return drive::WaitFor([] { return WaitForSingleObject(Caller->idle, 0) == WAIT_OBJECT_0; },
+                          timeoutMs);
+}
+
+bool CallWithin(std::function<void()> work) {
+    return StartCall(std::move(work)) && WaitCall();
 }
 
 void TrainerLinkTest::SetUp() {
-    ASSERT_EQ(FindWindowA(nullptr, STANDIN_CAPTION), nullptr) << "a trainer window is left over";
+    ASSERT_TRUE(drive::WaitNoTopWindow(STANDIN_CAPTION, LEFTOVER_WAIT_MS))
+        << "a trainer window is left over";
     ASSERT_FALSE(standin::StandinPath().empty()) << standin::PATH_VARIABLE << " is not set";
 }
 
 void TrainerLinkTest::TearDown() {
-    for (DWORD processId : launched) {
-        drive::KillProcessById(processId); // 0 opens nothing
-    }
-    for (standin::Standin& trainer : trainers) {
-        standin::StopStandin(trainer);
-    }
+    processes.KillAll();
     for (const std::string& folder : folders) {
         testfiles::RemoveTree(folder);
     }
@@ -36,17 +72,14 @@ void TrainerLinkTest::TearDown() {
 
 standin::Standin TrainerLinkTest::StartTrainer(const std::string& arguments,
                                                const std::string& caption) {
-    trainers.push_back(standin::StartStandin(arguments, caption));
-    return trainers.back();
+    standin::Standin trainer = standin::StartStandin(arguments, caption);
+    processes.Add(trainer.process);
+    return trainer;
 }
 
 void TrainerLinkTest::StopTrainer(standin::Standin& trainer) {
     const HWND frame = trainer.frame;
-    for (standin::Standin& started : trainers) {
-        if (started.process.id == trainer.process.id) {
-            standin::StopStandin(started);
-        }
-    }
+    processes.Kill(trainer.process.id);
     trainer = {};
     EXPECT_TRUE(drive::WaitFor([frame] { return !IsWindow(frame); })) << "the trainer stayed";
 }
@@ -60,7 +93,7 @@ std::string TrainerLinkTest::ReadWithin() {
     return finished ? *result : NOT_RETURNED;
 }
 
-bool TrainerLinkTest::SendWithin(const std::string& word) {
+bool TrainerLinkTest::CommandWithin(const std::string& word) {
     const bool finished = CallWithin([word] { SendTrainerCommand(word); });
     EXPECT_TRUE(finished) << "SendTrainerCommand(\"" << word << "\") did not return";
     return finished;

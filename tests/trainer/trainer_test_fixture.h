@@ -1,17 +1,16 @@
 // What every trainer link test shares: no trainer window may be left over when it
 // starts, and every process it caused to start is ended when it finishes. Calls
-// into the link that could block are made on a thread with a bounded wait.
+// into the link that could block run on the caller thread with a bounded wait.
 #pragma once
 
+#include "sorvane_facts.h"
 #include "standin_client.h"
 #include "test_files.h"
 #include "trainer_link.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <functional>
-#include <future>
 #include <string>
 #include <vector>
 
@@ -21,11 +20,18 @@ constexpr char NOT_RETURNED[] = "(the read did not return)";
 // platform's caption search ignores case.
 constexpr char OTHER_CAPTION[] = "Koch Method CW Trainer - Brenlow 2";
 
-// Runs `work` on a thread of its own, ready once it returns; or waits for it up
-// to LINK_CALL_TIMEOUT_MS. A call that never returns is left running, so `work`
-// must own everything it uses.
-std::future<void> RunDetached(const std::function<void()>& work);
-bool CallWithin(const std::function<void()>& work);
+// One caller thread, started with the program and never ended while cases run,
+// makes the calls, so no call depends on a thread starting at that moment:
+// under Wine on a loaded machine, a thread started for each call, while the
+// last one was still ending, at times did not begin to run for 15 s.
+// StartCall hands it `work` and returns at once; false when it is still inside
+// an earlier call that never returned. `work` must own everything it uses,
+// since such a call outlives its case.
+bool StartCall(std::function<void()> work);
+// True once the call last started has returned, waiting at most `timeoutMs`
+// while this thread handles its own messages.
+bool WaitCall(DWORD timeoutMs = LINK_CALL_TIMEOUT_MS);
+bool CallWithin(std::function<void()> work);
 
 class TrainerLinkTest : public testing::Test {
   protected:
@@ -35,11 +41,8 @@ class TrainerLinkTest : public testing::Test {
     // Starts a stand-in that this test ends; frame is null when it did not appear.
     standin::Standin StartTrainer(const std::string& arguments,
                                   const std::string& caption = STANDIN_CAPTION);
-    // Ends a stand-in before the case ends and waits until its window is gone;
-    // TearDown then leaves it alone.
+    // Ends a stand-in before the case ends and waits until its window is gone.
     void StopTrainer(standin::Standin& trainer);
-    // A process started by the link under test, known only by its identifier.
-    void ForgetNot(DWORD processId) { launched.push_back(processId); }
     // A fresh temporary folder removed when the test ends.
     std::string TempFolder() { return folders.emplace_back(testfiles::MakeTempFolder()); }
 
@@ -47,10 +50,11 @@ class TrainerLinkTest : public testing::Test {
     // hanging when the call does not return (the read then gives NOT_RETURNED,
     // the command false).
     std::string ReadWithin();
-    bool SendWithin(const std::string& word);
+    bool CommandWithin(const std::string& word);
+
+    // Every process the case caused to start, the link's launches included.
+    drive::StartedProcesses processes;
 
   private:
-    std::vector<standin::Standin> trainers;
-    std::vector<DWORD> launched;
     std::vector<std::string> folders;
 };

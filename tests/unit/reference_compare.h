@@ -1,7 +1,8 @@
 // A deliberately plain restatement of the comparison, written for obviousness
 // rather than speed: strip the blanks from both texts, remembering where each
-// kept character stood, then walk the two lists. Shared by the property test and
-// the fuzz target.
+// kept character stood, then walk the two lists. The oracle of the property
+// test, the fuzz target, the hostile long-text case, the snapshot tool and the
+// window driver's expected results.
 #pragma once
 
 #include "text_compare.h"

@@ -12,6 +12,7 @@
 #include "main_dialog_callback.h"
 #include "main_window.h"
 #include "main_window_build.h"
+#include "sorvane_facts.h"
 #include "trainer_link.h"
 
 #include <gtest/gtest.h>
@@ -32,9 +33,7 @@ std::atomic<DWORD> failingThread{0};
 // Longer than any text a std::string holds without the heap.
 const std::string LONG_TEXT(1000, 'E');
 constexpr char MATCH_LINE_FOR_TEXT[] = " 1000 characters match to first error";
-constexpr char RUNNING_NOTICE[] = "Koch Trainer is RUNNING";
 constexpr char STATIC_CLASS[] = "STATIC";
-constexpr UINT SEND_WAIT_MS = 10000;
 
 class OutOfMemory : public ::testing::Test {
   protected:
@@ -58,9 +57,8 @@ class OutOfMemory : public ::testing::Test {
 
     // Sent as the system or a user would deliver it, with a bounded wait.
     void Send(HWND window, UINT message, WPARAM wParam, const char* text = nullptr) {
-        DWORD_PTR ignored = 0;
-        answered_ &= SendMessageTimeoutA(window, message, wParam, reinterpret_cast<LPARAM>(text),
-                                         SMTO_NORMAL, SEND_WAIT_MS, &ignored) != 0;
+        answered_ &=
+            drive::SendWithin(window, message, wParam, reinterpret_cast<LPARAM>(text), nullptr);
     }
     void Press(int id) { Send(GetDlgItem(MainDialog, id), BM_CLICK, 0); }
     void SetText(int id, const char* text) {
