@@ -27,8 +27,6 @@ constexpr DWORD IDLE_SETTLE_MS = 2000;
 constexpr double NS_PER_MS = 1e6;
 constexpr double PERCENT = 100.0;
 constexpr char UNBROKEN_TEXT_SWITCH[] = "--fill-unbroken ";
-// Several refresh ticks, so the companion holds the trainer's text.
-constexpr DWORD TICKS_SETTLE_MS = 500;
 constexpr DWORD BETWEEN_PRESSES_MS = 300;
 constexpr int WARM_UP_SHARE = 20;
 constexpr DWORD MIN_WARM_UP_MS = 5000;
@@ -144,8 +142,8 @@ bool PrepareCompare(HWND window, HWND trainerFrame, const DriverOptions& options
         return false;
     }
     drive::SetWindowTextAcross(GetDlgItem(window, ID_TYPED_TEXT), *text);
-    Sleep(TICKS_SETTLE_MS);
-    return OnePress(window) >= 0; // warm-up
+    // A warm-up, once the refresh has read the trainer's text.
+    return drive::CompareUntilShown(window, drive::ShownInBox(*text));
 }
 
 void PrintCompareCheck(const char* name, HWND window, const std::string& text) {

@@ -48,17 +48,15 @@ TEST_F(ExitPaths, EveryWayOfEndingGivesExitCodeZero) {
     }
 }
 
-TEST_F(ExitPaths, QuitIdentifierWithAnotherNotificationEndsNothing) {
+// The Quit identifier with another notification, and a timer of no one's.
+TEST_F(ExitPaths, LookalikesOfAnEndingChangeNothing) {
     ASSERT_TRUE(StartSorvane());
     PostMessageA(Window(), WM_COMMAND, MAKEWPARAM(ID_QUIT, NOT_A_CLICK),
                  reinterpret_cast<LPARAM>(Control(ID_QUIT)));
     EXPECT_FALSE(WaitSorvaneExit(nullptr, STILL_RUNNING_CHECK_MS));
     SendClick(ID_ERASE);
     EXPECT_TRUE(IsWindow(Window()));
-}
 
-TEST_F(ExitPaths, UnknownTimerChangesNothing) {
-    ASSERT_TRUE(StartSorvane());
     SetText(ID_STATUS_LINE, MARKER);
     SetText(ID_TYPED_TEXT, MARKER);
     PostMessageA(Window(), WM_TIMER, UNKNOWN_TIMER, 0);

@@ -4,7 +4,6 @@
 
 namespace {
 
-constexpr DWORD LEFTOVER_WAIT_MS = 5000;
 constexpr DWORD POLITE_CLOSE_WAIT_MS = 3000;
 // A caption one character off the trainer's: such a program counts as not running.
 constexpr char LOOKALIKE_CAPTION[] = "Koch Method CW Trainer - Brenlow.";
@@ -12,10 +11,8 @@ constexpr char LOOKALIKE_CAPTION[] = "Koch Method CW Trainer - Brenlow.";
 } // namespace
 
 void SorvaneSession::SetUp() {
-    ASSERT_TRUE(drive::WaitNoTopWindow(MAIN_DIALOG_CAPTION, LEFTOVER_WAIT_MS))
-        << "a Sorvane window is left over";
-    ASSERT_TRUE(drive::WaitNoTopWindow(TRAINER_CAPTION, LEFTOVER_WAIT_MS))
-        << "a trainer window is left over";
+    ASSERT_TRUE(drive::WaitNoTopWindow(MAIN_DIALOG_CAPTION)) << "a Sorvane window is left over";
+    ASSERT_TRUE(drive::WaitNoTopWindow(STANDIN_CAPTION)) << "a trainer window is left over";
 }
 
 // The folders go only once every process that may run from them has ended.
@@ -23,8 +20,8 @@ void SorvaneSession::TearDown() {
     drive::CloseProgram(sorvane_, POLITE_CLOSE_WAIT_MS);
     started_.KillAll();
     // A trainer that Sorvane launched (Run) is known only by its window.
-    drive::KillProgramsShowing(TRAINER_CAPTION);
-    EXPECT_TRUE(drive::WaitNoTopWindow(MAIN_DIALOG_CAPTION, LEFTOVER_WAIT_MS))
+    drive::KillProgramsShowing(STANDIN_CAPTION);
+    EXPECT_TRUE(drive::WaitNoTopWindow(MAIN_DIALOG_CAPTION))
         << "a Sorvane window survived the case";
     for (const std::string& folder : folders_) {
         testfiles::RemoveTree(folder);
@@ -79,17 +76,17 @@ standin::Standin SorvaneSession::StartWithTrainer(const std::string& arguments) 
 
 standin::Standin SorvaneSession::StartWithTrainerText(const std::string& text) {
     standin::Standin trainer = StartTrainer();
-    if (trainer.frame != nullptr && !standin::SetStandinText(trainer.frame, text)) {
+    if (trainer.window != nullptr && !standin::SetStandinText(trainer.window, text)) {
         ADD_FAILURE() << "the stand-in did not take the text";
-        trainer.frame = nullptr;
+        trainer.window = nullptr;
     }
     return WithSorvane(trainer);
 }
 
 standin::Standin SorvaneSession::WithSorvane(standin::Standin trainer) {
-    if (trainer.frame != nullptr && !StartSorvane()) {
+    if (trainer.window != nullptr && !StartSorvane()) {
         ADD_FAILURE() << "Sorvane did not start";
-        trainer.frame = nullptr;
+        trainer.window = nullptr;
     }
     return trainer;
 }

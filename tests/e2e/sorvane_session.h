@@ -19,10 +19,6 @@
 #include <string>
 #include <vector>
 
-// The trainer's caption (Sorvane's is MAIN_DIALOG_CAPTION); a leftover window
-// with either would be found instead of the one a case starts.
-constexpr char TRAINER_CAPTION[] = "Koch Method CW Trainer - Brenlow";
-
 // The environment variable naming the Sorvane.exe under test (a Unix path).
 constexpr char SORVANE_EXE_VARIABLE[] = "SORVANE_EXE";
 
@@ -59,11 +55,9 @@ class SorvaneSession : public ::testing::Test {
     // A mouse click into a control, which also gives it the focus.
     void ClickInto(int id) { drive::PostMouseClick(Control(id)); }
 
-    // Keys and characters go to control `id`, which the case has seen take the
-    // focus, through the program's message loop (and so through its dialog
-    // keyboard interface). Posted to whatever has the focus when posting, they
-    // would be lost in a moment when nothing has it (PostMessage to no window
-    // posts to the caller's own thread).
+    // Keys and characters go to control `id`, seen to take the focus, through the
+    // program's message loop (and its dialog keyboard interface); sent to no
+    // window, in a moment nothing has the focus, they would reach this thread.
     void PressKey(int id, WPARAM virtualKey) { drive::PostKey(Control(id), virtualKey); }
     void TypeChars(int id, const std::string& text) { drive::PostChars(Control(id), text); }
 
@@ -82,12 +76,12 @@ class SorvaneSession : public ::testing::Test {
     // Sorvane ended within the time, with exit code 0.
     ::testing::AssertionResult EndsWithExitCodeZero();
 
-    // Starts a stand-in trainer that the case ends; frame is null when it failed.
+    // Starts a stand-in trainer that the case ends; window is null when it failed.
     standin::Standin StartTrainer(const std::string& arguments = "",
                                   const std::string& caption = STANDIN_CAPTION);
 
     // Starts a stand-in trainer (with its text replaced by these bytes), then
-    // Sorvane beside it; frame is null when either did not start.
+    // Sorvane beside it; window is null when either did not start.
     standin::Standin StartWithTrainer(const std::string& arguments = "");
     standin::Standin StartWithTrainerText(const std::string& text);
 
@@ -135,7 +129,7 @@ class SorvaneSession : public ::testing::Test {
     }
 
   private:
-    // Starts Sorvane beside a stand-in that started; frame is null when it did not.
+    // Starts Sorvane beside a stand-in that started; window is null when it did not.
     standin::Standin WithSorvane(standin::Standin trainer);
 
     drive::Program sorvane_;

@@ -23,29 +23,34 @@ class TrainerButtons : public SorvaneSession {
     }
 };
 
-TEST_F(TrainerButtons, BeginEmptiesTheControlsStartsTheTrainerOnceAndFocusesTheTypedBox) {
+// Begin empties the controls, starts the trainer once and focuses the typed box;
+// Stop sends one stop message and nothing more; Erase empties the controls.
+TEST_F(TrainerButtons, BeginStopAndEraseWithTheTrainer) {
     const standin::Standin trainer = StartWithTrainer("--text VVV");
-    ASSERT_NE(trainer.frame, nullptr);
+    ASSERT_NE(trainer.window, nullptr);
     ASSERT_TRUE(TypeThenCompare("VV", "VVV"));
     ASSERT_NO_FATAL_FAILURE(FocusTheTransmittedBox());
 
     SendClick(ID_BEGIN);
     ExpectBoxesAndStatusEmpty();
     EXPECT_TRUE(WaitFocus(ID_TYPED_TEXT));
-    EXPECT_EQ(standin::QueryCounts(trainer.frame), (standin::MessageCounts{1, 0}));
-}
-
-TEST_F(TrainerButtons, StopSendsExactlyOneStopMessage) {
-    const standin::Standin trainer = StartWithTrainer();
-    ASSERT_NE(trainer.frame, nullptr);
+    EXPECT_EQ(standin::QueryCounts(trainer.window), (standin::MessageCounts{1, 0}));
     SendClick(ID_STOP);
-    EXPECT_EQ(standin::QueryCounts(trainer.frame), (standin::MessageCounts{0, 1}));
+    EXPECT_EQ(standin::QueryCounts(trainer.window), (standin::MessageCounts{1, 1}));
     EXPECT_EQ(drive::CountMessageBoxes(ProcessId()), 0);
+
+    ASSERT_TRUE(standin::SetStandinText(trainer.window, "VVV")); // Begin made it send
+    ASSERT_TRUE(TypeThenCompare("VV", "VVV"));
+    ASSERT_NE(Text(ID_STATUS_LINE), "");
+    SendClick(ID_ERASE);
+    ExpectBoxesAndStatusEmpty();
 }
 
-TEST_F(TrainerButtons, BeginWithoutTheTrainerShowsTheBoxSendsNothingThenFocusesTheTypedBox) {
+// Begin empties the controls, shows the box, sends nothing and then focuses the
+// typed box; Stop shows only the box.
+TEST_F(TrainerButtons, BeginAndStopWithoutTheTrainerShowTheBoxAndSendNothing) {
     const standin::Standin lookalike = StartLookalike();
-    ASSERT_NE(lookalike.frame, nullptr);
+    ASSERT_NE(lookalike.window, nullptr);
     ASSERT_TRUE(StartSorvane());
     SetText(ID_TYPED_TEXT, "TYPED");
     SetText(ID_STATUS_LINE, "STATUS");
@@ -58,18 +63,12 @@ TEST_F(TrainerButtons, BeginWithoutTheTrainerShowsTheBoxSendsNothingThenFocusesT
     ExpectBoxesAndStatusEmpty();
     ASSERT_TRUE(drive::DismissMessageBox(box));
     EXPECT_TRUE(WaitFocus(ID_TYPED_TEXT));
-    EXPECT_EQ(standin::QueryCounts(lookalike.frame), NOTHING_SENT);
-}
 
-TEST_F(TrainerButtons, StopWithoutTheTrainerShowsOnlyTheBox) {
-    const standin::Standin lookalike = StartLookalike();
-    ASSERT_NE(lookalike.frame, nullptr);
-    ASSERT_TRUE(StartSorvane());
     SetText(ID_TYPED_TEXT, "TYPED");
     PostClick(ID_STOP);
     ASSERT_TRUE(DismissNotRunningBox());
     EXPECT_EQ(Text(ID_TYPED_TEXT), "TYPED");
-    EXPECT_EQ(standin::QueryCounts(lookalike.frame), NOTHING_SENT);
+    EXPECT_EQ(standin::QueryCounts(lookalike.window), NOTHING_SENT);
 }
 
 TEST_F(TrainerButtons, QuitWhileTheBoxIsOpenEndsCleanlyOnceTheBoxIsDismissed) {
@@ -81,15 +80,6 @@ TEST_F(TrainerButtons, QuitWhileTheBoxIsOpenEndsCleanlyOnceTheBoxIsDismissed) {
     EXPECT_TRUE(drive::WaitFor([&] { return !IsWindow(Window()); }));
     ASSERT_TRUE(drive::DismissMessageBox(box));
     EXPECT_TRUE(EndsWithExitCodeZero());
-}
-
-TEST_F(TrainerButtons, EraseEmptiesBothBoxesAndTheStatusLine) {
-    const standin::Standin trainer = StartWithTrainer("--text KKK");
-    ASSERT_NE(trainer.frame, nullptr);
-    ASSERT_TRUE(TypeThenCompare("KK", "KKK"));
-    ASSERT_NE(Text(ID_STATUS_LINE), "");
-    SendClick(ID_ERASE);
-    ExpectBoxesAndStatusEmpty();
 }
 
 } // namespace

@@ -59,30 +59,18 @@ using WindowLayout = SorvaneSession;
 
 } // namespace
 
-TEST_F(WindowLayout, CaptionIsExact) {
+// The caption is written out here rather than taken from the product, but for
+// the version, which comes from the project's definition.
+TEST_F(WindowLayout, CaptionPlaceClientAreaAndStylesMakeAFixedCentredTopmostDialog) {
     ASSERT_TRUE(StartSorvane());
-    // Written out here rather than taken from the product, but for the version,
-    // which comes from the project's definition.
     EXPECT_EQ(drive::WindowText(Window()),
               "Sorvane v" SORVANE_VERSION_TEXT
               " by Vantrel - for Brenlow Koch Method CW Trainer v9.1.6");
-}
-
-TEST_F(WindowLayout, WindowIsVisibleAndCentredOnTheScreen) {
-    ASSERT_TRUE(StartSorvane());
     EXPECT_TRUE(IsWindowVisible(Window()));
     EXPECT_TRUE(drive::IsCentredOnWorkArea(Window()));
-}
-
-TEST_F(WindowLayout, ClientAreaIsThePlannedDialogUnits) {
-    ASSERT_TRUE(StartSorvane());
     RECT client{};
     GetClientRect(Window(), &client);
     EXPECT_EQ(Corners(client), Corners(UnitsRect(0, 0, 343, 216)));
-}
-
-TEST_F(WindowLayout, WindowStylesMakeAFixedTopmostDialog) {
-    ASSERT_TRUE(StartSorvane());
     const LONG style = GetWindowLongA(Window(), GWL_STYLE);
     const LONG exStyle = GetWindowLongA(Window(), GWL_EXSTYLE);
     EXPECT_EQ(style, WINDOW.style) << std::hex << style;

@@ -11,7 +11,8 @@ set -eu
 . "$(dirname "$0")/../support/deep_folder.sh"
 wine_run=$1 desktop=$2 sorvane=$3 trainer=$4 decoy=$5 driver=$6 work=$7
 exit_wait_seconds=20
-driver_grace_seconds=10
+# The driver's own waits are bounded: 30 s for Sorvane's window, then the checks.
+driver_seconds=90
 
 # Waits up to SECONDS for PID to end, ends it if it has not, and sets `ended` to
 # its exit status, or to "timeout" when it had to be ended.
@@ -45,13 +46,8 @@ sorvane_pid=$!
 "$wine_run" "$desktop" "$driver" "$(windows_path "$folder")" "$(windows_path "$parent")" \
   </dev/null &
 driver_pid=$!
-# A Sorvane that could not start (or died) ends before the driver finds it.
-while kill -0 "$driver_pid" 2>/dev/null && kill -0 "$sorvane_pid" 2>/dev/null; do
-  sleep 1
-done
-# Sorvane also ends when the driver closes it, just before the driver itself
-# ends; then wait, bounded, for Sorvane's exit code.
-end_within "$driver_pid" "$driver_grace_seconds"
+# Sorvane ends when the driver closes it, just before the driver itself ends.
+end_within "$driver_pid" "$driver_seconds"
 driver_status=$ended
 end_within "$sorvane_pid" "$exit_wait_seconds"
 sorvane_status=$ended

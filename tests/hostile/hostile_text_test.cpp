@@ -17,14 +17,23 @@ constexpr DWORD MAX_PAUSE_MS = 150;
 
 using HostileTrainerText = SorvaneSession;
 
-TEST_F(HostileTrainerText, EveryByteValueFrom1To255ComparesRight) {
+// Every byte value from 1 to 255 compares right; a NUL ends the trainer's text.
+TEST_F(HostileTrainerText, EveryByteValueComparesRightAndANulEndsTheText) {
     const std::string bytes = drive::EveryByteButNul();
-    const standin::Standin trainer = StartWithTrainerText(bytes);
-    ASSERT_NE(trainer.frame, nullptr);
-    ASSERT_TRUE(TypeThenCompare(bytes, drive::ShownInBox(bytes)))
-        << Text(ID_TRANSMITTED_TEXT).size();
-    EXPECT_EQ(Text(ID_TYPED_TEXT), drive::ShownInBox(bytes));
-    ExpectResultRight(drive::NonBlankCount(bytes));
+    const std::string withNul("CQ CQ\0DE TEST", 13);
+    const struct {
+        std::string sent, typed, shown;
+        int32_t matched;
+    } rows[] = {{bytes, bytes, drive::ShownInBox(bytes), drive::NonBlankCount(bytes)},
+                {withNul, "cq cq de test", "CQ CQ", 4}};
+    const standin::Standin trainer = StartWithTrainer();
+    ASSERT_NE(trainer.window, nullptr);
+    for (const auto& row : rows) {
+        ASSERT_TRUE(standin::SetStandinText(trainer.window, row.sent));
+        ASSERT_TRUE(TypeThenCompare(row.typed, row.shown)) << Text(ID_TRANSMITTED_TEXT).size();
+        EXPECT_EQ(Text(ID_TYPED_TEXT), drive::ShownInBox(row.typed));
+        ExpectResultRight(row.matched);
+    }
 }
 
 TEST_F(HostileTrainerText, ALongTextArrivesAsItsFirst27999CharactersAndComparesRight) {
@@ -32,9 +41,9 @@ TEST_F(HostileTrainerText, ALongTextArrivesAsItsFirst27999CharactersAndComparesR
         SCOPED_TRACE(spec.length);
         const std::string full = PracticeText(spec);
         standin::Standin trainer = StartTrainer();
-        ASSERT_NE(trainer.frame, nullptr);
-        ASSERT_TRUE(standin::SetStandinText(trainer.frame, full));
-        ASSERT_EQ(standin::StandinText(trainer.frame).size(), spec.length);
+        ASSERT_NE(trainer.window, nullptr);
+        ASSERT_TRUE(standin::SetStandinText(trainer.window, full));
+        ASSERT_EQ(standin::StandinText(trainer.window).size(), spec.length);
         if (Window() == nullptr) {
             ASSERT_TRUE(StartSorvane());
         }
@@ -45,19 +54,11 @@ TEST_F(HostileTrainerText, ALongTextArrivesAsItsFirst27999CharactersAndComparesR
     }
 }
 
-TEST_F(HostileTrainerText, ANulInTheTrainersTextEndsTheText) {
-    const std::string withNul("CQ CQ\0DE TEST", 13);
-    const standin::Standin trainer = StartWithTrainerText(withNul);
-    ASSERT_NE(trainer.frame, nullptr);
-    ASSERT_TRUE(TypeThenCompare("cq cq de test", "CQ CQ"));
-    ExpectResultRight(4);
-}
-
 // The trainer replaces its text faster than the refresh reads it; each press
 // shows whatever the last tick read, and the result is right for that.
 TEST_F(HostileTrainerText, TextReplacedEvery10MsComparesRightAtRandomMoments) {
     const standin::Standin trainer = StartWithTrainer("--replace-every-ms 10");
-    ASSERT_NE(trainer.frame, nullptr);
+    ASSERT_NE(trainer.window, nullptr);
     const std::string typed = PracticeText(TYPED);
     std::mt19937 random(RANDOM_PRESSES);
     std::uniform_int_distribution<DWORD> pause(0, MAX_PAUSE_MS);

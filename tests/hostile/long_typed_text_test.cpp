@@ -60,7 +60,7 @@ using LongTypedText = SorvaneSession;
 TEST_F(LongTypedText, AFirstMismatchBeyond16BitPositionsIsCountedAndSelectedExactly) {
     const std::string transmitted = PracticeText(TRANSMITTED);
     const standin::Standin trainer = StartWithTrainerText(transmitted);
-    ASSERT_NE(trainer.frame, nullptr);
+    ASSERT_NE(trainer.window, nullptr);
     for (const Row& row : ROWS) {
         SCOPED_TRACE(row.wrongAtLeast);
         const std::string typed = TypedWithOneMistake(transmitted, row);

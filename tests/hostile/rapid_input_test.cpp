@@ -19,7 +19,7 @@ using RapidInput = SorvaneSession;
 TEST_F(RapidInput, ABurstOfComparesAndErasesEndsRightAndTheProgramStillAnswers) {
     const std::string text = PracticeText(TEXT);
     const standin::Standin trainer = StartWithTrainerText(text);
-    ASSERT_NE(trainer.frame, nullptr);
+    ASSERT_NE(trainer.window, nullptr);
     ASSERT_TRUE(TypeThenCompare(text, text));
 
     for (int compare = 1; compare <= COMPARES; ++compare) {
@@ -47,7 +47,7 @@ TEST_F(RapidInput, ABurstOfComparesAndErasesEndsRightAndTheProgramStillAnswers) 
 // spread over three seconds and goes two seconds after the last.
 TEST_F(RapidInput, TwentyRunPressesKeepTheNoticeUntilTwoSecondsAfterTheLast) {
     const standin::Standin trainer = StartWithTrainer();
-    ASSERT_NE(trainer.frame, nullptr);
+    ASSERT_NE(trainer.window, nullptr);
     DWORD lastPress = 0;
     for (int press = 0; press < RUN_PRESSES; ++press) {
         SCOPED_TRACE(press);

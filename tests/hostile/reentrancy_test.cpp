@@ -22,7 +22,7 @@ TEST_F(Reentrancy, TheRefreshKeepsRunningWhileTwoNotRunningBoxesAreOpen) {
     ASSERT_TRUE(WaitBoxCount(2)) << "a second Begin while the box is open opens a second box";
 
     const standin::Standin trainer = StartTrainer("--text " + standin::Quoted(LATE_TEXT));
-    ASSERT_NE(trainer.frame, nullptr);
+    ASSERT_NE(trainer.window, nullptr);
     ASSERT_TRUE(TypeThenCompare("late stars", LATE_TEXT));
     EXPECT_EQ(drive::CountMessageBoxes(ProcessId()), 2);
 

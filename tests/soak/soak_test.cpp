@@ -47,7 +47,7 @@ void ExpectNoGrowth(const char* what, long long before, long long after) {
 
 TEST_F(SorvaneSoak, ShortSoakKeepsMemoryAndObjectCountsFlat) {
     standin::Standin trainer = StartTrainer(TRAINER_ARGUMENTS);
-    ASSERT_NE(trainer.frame, nullptr) << "the stand-in trainer did not start";
+    ASSERT_NE(trainer.window, nullptr) << "the stand-in trainer did not start";
     const std::vector<int> earlier = perf::LinuxPidsRunning(SORVANE_EXE_NAME);
     ASSERT_TRUE(StartSorvane());
     const int linuxPid = perf::WaitNewLinuxPid(SORVANE_EXE_NAME, earlier, LINUX_PID_WAIT_MS);
@@ -55,7 +55,7 @@ TEST_F(SorvaneSoak, ShortSoakKeepsMemoryAndObjectCountsFlat) {
 
     perf::SoakResult soak;
     ASSERT_TRUE(
-        perf::RunSoak(Sorvane(), linuxPid, standin::StandinText(trainer.frame), SHORT_SOAK, &soak))
+        perf::RunSoak(Sorvane(), linuxPid, standin::StandinText(trainer.window), SHORT_SOAK, &soak))
         << "the trainer's text could not be read";
 
     ASSERT_EQ(soak.text.size(), TRAINER_TEXT_CHARS);

@@ -6,10 +6,6 @@ namespace standin {
 
 namespace {
 constexpr WORD UNANSWERED = 0xFFFF;
-
-bool Ask(HWND frame, UINT message, LPARAM lParam, DWORD_PTR* result) {
-    return drive::SendWithin(frame, message, 0, lParam, result);
-}
 } // namespace
 
 std::string StandinPath() {
@@ -17,18 +13,17 @@ std::string StandinPath() {
 }
 
 Standin StartStandin(const std::string& arguments, const std::string& caption) {
-    const drive::Program started = drive::StartProgram(StandinPath(), arguments, caption);
-    return {started.process, started.window};
+    return drive::StartProgram(StandinPath(), arguments, caption);
 }
 
 void StopStandin(Standin& standin) {
     drive::KillProcess(standin.process);
-    standin.frame = nullptr;
+    standin.window = nullptr;
 }
 
 MessageCounts QueryCounts(HWND frame) {
     DWORD_PTR result = 0;
-    const bool answered = Ask(frame, STANDIN_MSG_QUERY_COUNTS, 0, &result) &&
+    const bool answered = drive::SendWithin(frame, STANDIN_MSG_QUERY_COUNTS, 0, 0, &result) &&
                           (LOWORD(result) != UNANSWERED || HIWORD(result) != UNANSWERED);
     return answered ? MessageCounts{LOWORD(result), HIWORD(result)} : UNANSWERED_COUNTS;
 }
@@ -40,19 +35,22 @@ MessageCounts PublishedCounts(HWND frame) {
 
 bool QuerySending(HWND frame) {
     DWORD_PTR result = 0;
-    return Ask(frame, STANDIN_MSG_QUERY_SENDING, 0, &result) && result == 1;
+    return drive::SendWithin(frame, STANDIN_MSG_QUERY_SENDING, 0, 0, &result) && result == 1;
 }
 
 long QueryTextReads(HWND frame) {
     DWORD_PTR result = 0;
-    return Ask(frame, STANDIN_MSG_QUERY_TEXT_READS, 0, &result) ? static_cast<long>(result) : -1;
+    return drive::SendWithin(frame, STANDIN_MSG_QUERY_TEXT_READS, 0, 0, &result)
+               ? static_cast<long>(result)
+               : -1;
 }
 
 bool SetStandinText(HWND frame, const std::string& bytes) {
     COPYDATASTRUCT data{STANDIN_COPYDATA_SET_TEXT, static_cast<DWORD>(bytes.size()),
                         const_cast<char*>(bytes.data())};
     DWORD_PTR result = 0;
-    return Ask(frame, WM_COPYDATA, reinterpret_cast<LPARAM>(&data), &result) && result == TRUE;
+    return drive::SendWithin(frame, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), &result) &&
+           result == TRUE;
 }
 
 std::string StandinText(HWND frame) {

@@ -18,16 +18,14 @@ constexpr char PATH_VARIABLE[] = "STANDIN_TRAINER_EXE";
 // Practice copy beyond the most Sorvane reads, so that every read reads its most.
 constexpr char FILL_BEYOND_READ_LIMIT[] = "--fill 28000";
 
-struct Standin {
-    drive::Process process;
-    HWND frame = nullptr;
-};
+// The stand-in's process and its frame window.
+using Standin = drive::Program;
 
 // The stand-in's executable as a Windows path; empty when the variable is unset.
 std::string StandinPath();
 
 // Starts the stand-in with `arguments` and waits (bounded) for its frame window
-// captioned `caption` to show; frame is null when it did not.
+// captioned `caption` to be ready; window is null when it was not.
 Standin StartStandin(const std::string& arguments, const std::string& caption = STANDIN_CAPTION);
 
 // Ends the stand-in if it still runs.

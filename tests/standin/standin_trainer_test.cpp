@@ -24,7 +24,7 @@ class StandinTrainer : public testing::Test {
     // Starts the stand-in and returns its only child; null when either is missing.
     HWND StartForChild(const std::string& arguments) {
         trainer = standin::StartStandin(arguments);
-        return trainer.frame == nullptr ? nullptr : drive::OnlyChild(trainer.frame);
+        return trainer.window == nullptr ? nullptr : drive::OnlyChild(trainer.window);
     }
     standin::Standin trainer;
     std::string folder;
@@ -39,7 +39,7 @@ TEST_F(StandinTrainer, ShowsTheTrainerCaptionAndADirectTextChildThatCopiesLikeAC
     ASSERT_NE(child, nullptr);
     EXPECT_EQ(drive::ClassName(child), STANDIN_TEXT_CLASS);
     EXPECT_EQ(drive::WindowText(child), "ABCDEFG");
-    EXPECT_EQ(drive::WindowText(trainer.frame), STANDIN_CAPTION);
+    EXPECT_EQ(drive::WindowText(trainer.window), STANDIN_CAPTION);
     const std::tuple<WPARAM, LRESULT, std::string> rows[] = {{5, 4, std::string("ABCD\0", 5)},
                                                              {1, 0, std::string(1, '\0')}};
     for (const auto& [count, copied, start] : rows) {
@@ -61,27 +61,27 @@ TEST_F(StandinTrainer, StartSendsPracticeCopyAndStopHaltsIt) {
     HWND child = StartForChild("--pace-ms 2");
     ASSERT_NE(child, nullptr);
     EXPECT_EQ(drive::WindowText(child), "");
-    drive::Send(trainer.frame, STANDIN_MSG_START);
-    EXPECT_TRUE(standin::QuerySending(trainer.frame));
+    drive::Send(trainer.window, STANDIN_MSG_START);
+    EXPECT_TRUE(standin::QuerySending(trainer.window));
     EXPECT_TRUE(
         drive::WaitFor([&] { return drive::WindowText(child).size() >= SENT_LENGTH_WANTED; }));
-    drive::Send(trainer.frame, STANDIN_MSG_STOP);
-    EXPECT_FALSE(standin::QuerySending(trainer.frame));
+    drive::Send(trainer.window, STANDIN_MSG_STOP);
+    EXPECT_FALSE(standin::QuerySending(trainer.window));
     const std::string stopped = drive::WindowText(child);
     drive::PumpFor(SETTLE_MS);
     EXPECT_EQ(drive::WindowText(child), stopped);
     EXPECT_EQ(stopped[FIRST_GAP_INDEX], ' ');
     EXPECT_EQ(stopped.substr(FIRST_LINE_BREAK_INDEX, 2), "\r\n");
-    EXPECT_EQ(standin::QueryCounts(trainer.frame), (standin::MessageCounts{1, 1}));
+    EXPECT_EQ(standin::QueryCounts(trainer.window), (standin::MessageCounts{1, 1}));
 }
 
 TEST_F(StandinTrainer, CloseBoxOrTimeLimitEndsItWithExitCodeZero) {
     for (const bool closeBox : {true, false}) {
         SCOPED_TRACE(closeBox ? "close box" : "time limit");
         trainer = standin::StartStandin(closeBox ? "" : "--exit-after-ms 500");
-        ASSERT_NE(trainer.frame, nullptr);
+        ASSERT_NE(trainer.window, nullptr);
         if (closeBox) {
-            PostMessageA(trainer.frame, WM_SYSCOMMAND, SC_CLOSE, 0);
+            PostMessageA(trainer.window, WM_SYSCOMMAND, SC_CLOSE, 0);
         }
         DWORD exitCode = 1;
         EXPECT_TRUE(drive::WaitExit(trainer.process, EXIT_WAIT_MS, &exitCode));
@@ -96,8 +96,8 @@ TEST_F(StandinTrainer, BareStartLogsItsDirectoryAndPathBesideItself) {
     const std::string exe = folder + "\\" + STANDIN_INSTALLED_NAME;
     ASSERT_TRUE(testfiles::CopyTo(standin::StandinPath(), exe));
     trainer.process = drive::StartProcess(exe, "", "C:\\");
-    trainer.frame = drive::WaitTopWindow(trainer.process.id, STANDIN_CAPTION);
-    ASSERT_NE(trainer.frame, nullptr);
+    trainer.window = drive::WaitTopWindow(trainer.process.id, STANDIN_CAPTION);
+    ASSERT_NE(trainer.window, nullptr);
     const std::string log = testfiles::ReadBytes(folder + "\\" + STANDIN_INSTALLED_LOG_NAME);
     EXPECT_NE(log.find(std::string(STANDIN_LOG_DIRECTORY_KEY) + "C:\\\r\n"), std::string::npos)
         << log;
@@ -114,7 +114,7 @@ TEST_F(StandinTrainer, TextFileGivesTheInitialTextAndCopyDataReplacesItNulInclud
     ASSERT_NE(child, nullptr);
     EXPECT_EQ(drive::Send(child, WM_GETTEXTLENGTH), static_cast<LRESULT>(fromFile.size()));
     EXPECT_EQ(drive::WindowText(child), fromFile);
-    ASSERT_TRUE(standin::SetStandinText(trainer.frame, copied));
+    ASSERT_TRUE(standin::SetStandinText(trainer.window, copied));
     EXPECT_EQ(drive::Send(child, WM_GETTEXTLENGTH), static_cast<LRESULT>(copied.size()));
     EXPECT_EQ(drive::WindowText(child), copied);
 }

@@ -19,9 +19,6 @@ constexpr char WINE_ROOT_DRIVE[] = "Z:";
 constexpr DWORD KILL_WAIT_MS = 5000;
 constexpr UINT KILLED_EXIT_CODE = 99;
 constexpr DWORD COMPARE_RETRY_MS = 50;
-constexpr UINT EXPECTED_ANSI_CODE_PAGE = 1252;
-constexpr int NAME_BUFFER_SIZE = 256;
-constexpr char EMPTY_TEXT[] = "";
 
 struct WindowSearch {
     HWND found = nullptr;
@@ -52,33 +49,19 @@ void ReportOnStandardError(const std::string& what) {
 
 Reporter UnansweredReporter = ReportOnStandardError;
 
-// The messages the driver sends, by name; others by number.
-std::string MessageName(UINT message) {
-    static const std::pair<UINT, const char*> NAMES[] = {
-        {WM_NULL, "WM_NULL"},         {WM_GETTEXT, "WM_GETTEXT"},
-        {WM_SETTEXT, "WM_SETTEXT"},   {WM_GETTEXTLENGTH, "WM_GETTEXTLENGTH"},
-        {EM_GETSEL, "EM_GETSEL"},     {BM_CLICK, "BM_CLICK"},
-        {WM_COPYDATA, "WM_COPYDATA"}, {WM_SYSCOMMAND, "WM_SYSCOMMAND"},
-        {WM_TIMER, "WM_TIMER"}};
-    for (const auto& [value, name] : NAMES) {
-        if (value == message) {
-            return name;
-        }
-    }
-    return "message " + std::to_string(message);
-}
-
 // The caption is read without a message, which a window that does not answer
 // would not answer either.
-std::string WindowName(HWND window) {
-    wchar_t wideCaption[NAME_BUFFER_SIZE] = {};
-    InternalGetWindowText(GetAncestor(window, GA_ROOT), wideCaption, NAME_BUFFER_SIZE);
-    char caption[NAME_BUFFER_SIZE] = {};
-    WideCharToMultiByte(CP_ACP, 0, wideCaption, -1, caption, NAME_BUFFER_SIZE, nullptr, nullptr);
-    char handle[NAME_BUFFER_SIZE] = {};
-    std::snprintf(handle, sizeof(handle), "%p", static_cast<void*>(window));
-    return std::string("window ") + handle + " (class " + ClassName(window) + ", control " +
-           std::to_string(GetDlgCtrlID(window)) + ", in \"" + caption + "\")";
+std::string Unanswered(HWND window, UINT message, DWORD timeoutMs) {
+    constexpr int NAME_SIZE = 256;
+    wchar_t caption[NAME_SIZE] = {};
+    InternalGetWindowText(GetAncestor(window, GA_ROOT), caption, NAME_SIZE);
+    char line[NAME_SIZE * 3] = {};
+    std::snprintf(line, sizeof(line),
+                  "message 0x%04X sent to window %p (class %s, control %d, in \"%ls\") was not "
+                  "answered within %lu ms",
+                  message, static_cast<void*>(window), ClassName(window).c_str(),
+                  GetDlgCtrlID(window), caption, timeoutMs);
+    return line;
 }
 
 LPARAM KeyParam(WPARAM virtualKey) {
@@ -119,6 +102,7 @@ HWND WaitSearched(DWORD processId, const std::string& caption, const char* class
 } // namespace
 
 bool AnsiCodePageIsExpected() {
+    constexpr UINT EXPECTED_ANSI_CODE_PAGE = 1252;
     if (GetACP() == EXPECTED_ANSI_CODE_PAGE) {
         return true;
     }
@@ -138,8 +122,7 @@ bool SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_P
         return true;
     }
     if (IsWindow(window)) {
-        UnansweredReporter(MessageName(message) + " sent to " + WindowName(window) +
-                           " was not answered within " + std::to_string(timeoutMs) + " ms");
+        UnansweredReporter(Unanswered(window, message, timeoutMs));
     }
     return false;
 }
@@ -230,33 +213,25 @@ void KillProcessById(DWORD processId) {
     KillProcess(process);
 }
 
-void StartedProcesses::Add(const Process& process) {
-    processes_.push_back(process);
-}
-
 void StartedProcesses::Add(DWORD processId) {
     if (processId != 0) {
-        processes_.push_back(
-            {OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId), processId});
+        Add({OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId), processId});
     }
 }
 
 void StartedProcesses::Kill(DWORD processId) {
-    for (auto it = processes_.begin(); it != processes_.end();) {
-        if (it->id == processId) {
-            KillProcess(*it);
-            it = processes_.erase(it);
-        } else {
-            ++it;
+    for (Process& process : processes) {
+        if (process.id == processId) {
+            KillProcess(process); // leaves an empty entry
         }
     }
 }
 
 void StartedProcesses::KillAll() {
-    for (Process& process : processes_) {
+    for (Process& process : processes) {
         KillProcess(process);
     }
-    processes_.clear();
+    processes.clear();
 }
 
 Program StartProgram(const std::string& exePath, const std::string& arguments,
@@ -427,8 +402,9 @@ int32_t NonBlankCount(const std::string& text) {
 }
 
 bool PressCompare(HWND window, DWORD timeoutMs, DWORD pollMs) {
+    static const char EMPTY[] = "";
     const HWND status = GetDlgItem(window, ID_STATUS_LINE);
-    Send(status, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(EMPTY_TEXT));
+    Send(status, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(EMPTY));
     PostClick(window, ID_COMPARE);
     return WaitFor([status] { return Send(status, WM_GETTEXTLENGTH) > 0; }, timeoutMs, pollMs);
 }

@@ -16,24 +16,20 @@ namespace drive {
 
 constexpr DWORD DEFAULT_WAIT_MS = 15000;
 constexpr DWORD POLL_INTERVAL_MS = 10;
-// How long a window may take to answer one message before the case fails.
 constexpr DWORD SEND_WAIT_MS = 10000;
 
-// True when the ANSI code page is the one the program is made for (1252), which
-// byte-level expectations depend on; otherwise says so on standard error.
+// True when the ANSI code page is 1252, which byte-level expectations depend on;
+// otherwise says so on standard error.
 bool AnsiCodePageIsExpected();
 
-// Sends `message` to a window, of another process as a rule, and waits at most
-// `timeoutMs` for its answer, stored in `result`. False when it did not answer:
-// when the window still exists, that is reported, naming the message and the
-// window, to the reporter set here (standard error unless a test framework set
-// its own). A window that is gone is not reported: it answers nothing, as it
-// would to SendMessage.
+// Sends `message` and waits at most `timeoutMs` for the answer, stored in
+// `result`; false when none came. A window that did not answer but still exists
+// is reported, with the message, to the reporter (standard error unless set).
 using Reporter = void (*)(const std::string& what);
 void ReportUnansweredTo(Reporter reporter);
 bool SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR* result,
                 DWORD timeoutMs = SEND_WAIT_MS);
-// The same, returning the answer; 0 when there was none.
+// The same, returning the answer (0 for none).
 LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0,
              DWORD timeoutMs = SEND_WAIT_MS);
 
@@ -69,22 +65,14 @@ bool WaitExit(const Process& process, DWORD timeoutMs, DWORD* exitCode);
 void KillProcess(Process& process);
 void KillProcessById(DWORD processId);
 
-// The processes a case caused to start, ended when it ends (or one of them
-// before). A process known only by its identifier is opened when added.
-class StartedProcesses {
-  public:
-    StartedProcesses() = default;
-    StartedProcesses(const StartedProcesses&) = delete;
-    StartedProcesses& operator=(const StartedProcesses&) = delete;
-    ~StartedProcesses() { KillAll(); }
-
-    void Add(const Process& process);
+// The processes a case caused to start (one known by its identifier is opened
+// when added), ended together or one before the rest.
+struct StartedProcesses {
+    std::vector<Process> processes;
+    void Add(const Process& process) { processes.push_back(process); }
     void Add(DWORD processId); // 0 adds nothing
     void Kill(DWORD processId);
     void KillAll();
-
-  private:
-    std::vector<Process> processes_;
 };
 
 // A started program and its visible top-level window.
@@ -94,8 +82,7 @@ struct Program {
 };
 
 // Starts `exePath` and waits for its top-level window captioned `caption` to be
-// visible (a window exists hidden while the program builds it); window is null
-// when it did not show in time.
+// ready (WaitTopWindow); window is null when it was not in time.
 Program StartProgram(const std::string& exePath, const std::string& arguments,
                      const std::string& caption, const std::string& workDir = "",
                      DWORD timeoutMs = DEFAULT_WAIT_MS, DWORD pollMs = POLL_INTERVAL_MS);
@@ -105,16 +92,16 @@ Program StartProgram(const std::string& exePath, const std::string& arguments,
 // started); its exit code is then stored.
 bool CloseProgram(Program& program, DWORD waitMs, DWORD* exitCode = nullptr);
 
-// Captions are compared as the system's window search compares them, ignoring case.
+// Captions compare as the system's window search compares them, ignoring case.
 // A top-level window with this caption, visible or not, of any process now.
 HWND FindAnyTopWindow(const std::string& caption);
-// A top-level window with this caption of process `processId` (0: any), once it
-// is ready: shown, and so built with its children; null when none was in time.
+// One of process `processId` (0: any) once it is ready: shown, and so built with
+// its children; null when none was in time.
 HWND WaitTopWindow(DWORD processId, const std::string& caption, DWORD timeoutMs = DEFAULT_WAIT_MS);
 // True once no top-level window has this caption (a left-over or a closed one).
 bool WaitNoTopWindow(const std::string& caption, DWORD timeoutMs = DEFAULT_WAIT_MS);
-// Kills every process that shows a top-level window with this caption (a program
-// started by another, known only by its window), each until its window is gone.
+// Kills every process showing a top-level window with this caption (one started
+// by another program, known only by its window), each until its window is gone.
 void KillProgramsShowing(const std::string& caption);
 
 // The direct children of `parent`, in the order FindWindowExA walks them.

@@ -1,14 +1,13 @@
-// What Sorvane shows and what it is called, written out once for the tests, tools
-// and benchmarks rather than taken from the program, so that a wrong constant in
-// the program cannot agree with itself. Free of Win32, for the native benchmark too.
+// What Sorvane shows and is called, written out once for tests, tools and
+// benchmarks rather than taken from the program, so that a wrong constant there
+// cannot agree with itself. Free of Win32, for the native benchmark too.
 #pragma once
 
 #include <cstddef>
 
 constexpr char SORVANE_EXE_NAME[] = "Sorvane.exe";
 
-// The status line when Run finds the trainer already running; it clears itself
-// after two seconds, so no sooner than the first bound and by the second.
+// The status line when Run finds the trainer running, cleared two seconds later.
 constexpr char RUNNING_NOTICE[] = "Koch Trainer is RUNNING";
 constexpr unsigned long NOTICE_CLEARS_EARLIEST_MS = 1900;
 constexpr unsigned long NOTICE_CLEARS_LATEST_MS = 5000;

@@ -5,17 +5,11 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-void FailTheCase(const std::string& what) {
-    ADD_FAILURE() << what;
-}
-} // namespace
-
 int main(int argc, char** argv) {
     if (!drive::AnsiCodePageIsExpected()) {
         return 1;
     }
-    drive::ReportUnansweredTo(FailTheCase);
+    drive::ReportUnansweredTo([](const std::string& what) { ADD_FAILURE() << what; });
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -52,37 +52,24 @@ using TrainerCommand = TrainerLinkTest;
 
 } // namespace
 
-TEST_F(TrainerCommand, StartAndStopArriveExactlyOnceEach) {
-    standin::Standin trainer = StartTrainer("");
-    ASSERT_NE(trainer.frame, nullptr);
-    for (const CommandStep& step : START_THEN_STOP) {
-        ASSERT_TRUE(CommandWithin(step.word));
-        EXPECT_EQ(standin::QueryCounts(trainer.frame), step.countsAfter);
-        EXPECT_EQ(standin::QuerySending(trainer.frame), step.sendingAfter);
-    }
-    EXPECT_EQ(drive::CountMessageBoxes(GetCurrentProcessId()), 0);
-}
-
-// The command is sent, not posted: when it returns, the trainer has handled it,
-// which the counts it publishes without any message of ours already show.
-TEST_F(TrainerCommand, ACommandReturnsOnlyOnceTheTrainerHandledIt) {
+// The words are compared byte for byte: any other sends nothing. Start and Stop
+// arrive exactly once each, and are sent, not posted: when a command returns, a
+// trainer slow to answer has handled it, which the counts it publishes without
+// any message of ours already show.
+TEST_F(TrainerCommand, OtherWordsSendNothingStartAndStopArriveOnceEachAndAreHandledOnReturn) {
     standin::Standin trainer = StartTrainer("--delay-ms " + std::to_string(SLOW_REPLY_MS));
-    ASSERT_NE(trainer.frame, nullptr);
-    ASSERT_EQ(standin::PublishedCounts(trainer.frame), NOTHING_SENT);
-    for (const CommandStep& step : START_THEN_STOP) {
-        ASSERT_TRUE(CommandWithin(step.word));
-        EXPECT_EQ(standin::PublishedCounts(trainer.frame), step.countsAfter);
-    }
-}
-
-// The words are compared byte for byte; anything else sends nothing.
-TEST_F(TrainerCommand, OtherWordsSendNothing) {
-    standin::Standin trainer = StartTrainer("");
-    ASSERT_NE(trainer.frame, nullptr);
+    ASSERT_NE(trainer.window, nullptr);
     for (const char* word : {"start", "STOP", "Start ", ""}) {
         ASSERT_TRUE(CommandWithin(word));
     }
-    EXPECT_EQ(standin::QueryCounts(trainer.frame), NOTHING_SENT);
+    EXPECT_EQ(standin::QueryCounts(trainer.window), NOTHING_SENT);
+    for (const CommandStep& step : START_THEN_STOP) {
+        ASSERT_TRUE(CommandWithin(step.word));
+        EXPECT_EQ(standin::PublishedCounts(trainer.window), step.countsAfter);
+        EXPECT_EQ(standin::QueryCounts(trainer.window), step.countsAfter);
+        EXPECT_EQ(standin::QuerySending(trainer.window), step.sendingAfter);
+    }
+    EXPECT_EQ(drive::CountMessageBoxes(GetCurrentProcessId()), 0);
 }
 
 // With no trainer, each call shows one box and sends nothing, not even to a
@@ -91,7 +78,7 @@ TEST_F(TrainerCommand, OtherWordsSendNothing) {
 TEST_F(TrainerCommand, WithoutTheTrainerEachCallShowsTheNotRunningBoxAndSendsNothing) {
     standin::Standin other =
         StartTrainer("--caption " + standin::Quoted(OTHER_CAPTION), OTHER_CAPTION);
-    ASSERT_NE(other.frame, nullptr);
+    ASSERT_NE(other.window, nullptr);
     ASSERT_TRUE(StartCall([] {
         SendTrainerCommand("Start");
         SendTrainerCommand("Stop");
@@ -113,5 +100,5 @@ TEST_F(TrainerCommand, WithoutTheTrainerEachCallShowsTheNotRunningBoxAndSendsNot
     }
     EXPECT_TRUE(WaitCall());
     EXPECT_EQ(drive::CountMessageBoxes(GetCurrentProcessId(), BOX_CAPTION), 0);
-    EXPECT_EQ(standin::QueryCounts(other.frame), NOTHING_SENT);
+    EXPECT_EQ(standin::QueryCounts(other.window), NOTHING_SENT);
 }

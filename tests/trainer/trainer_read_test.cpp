@@ -53,16 +53,17 @@ TEST_F(TrainerRead, NoTrainerGivesTheEmptyTextEveryTimeAndNoBox) {
 }
 
 // Every call searches afresh: a changed text and a closed trainer show at once. A
-// window of another caption left running counts as no trainer.
-TEST_F(TrainerRead, FindsTheTrainerAndEveryReadSeesItAsItIsNowButNotAnotherCaption) {
+// window of another caption left running counts as no trainer. The read is
+// synchronous: a trainer slow to answer still delivers its text.
+TEST_F(TrainerRead, FindsTheTrainerAndEveryReadWaitsForItAndSeesItAsItIsNowButNotAnotherCaption) {
     standin::Standin other =
         StartTrainer("--text OTHER --caption " + standin::Quoted(OTHER_CAPTION), OTHER_CAPTION);
-    ASSERT_NE(other.frame, nullptr);
-    standin::Standin trainer = StartTrainer("--text ONE");
-    ASSERT_NE(trainer.frame, nullptr);
-    EXPECT_EQ(FindTrainerWindow(), trainer.frame);
+    ASSERT_NE(other.window, nullptr);
+    standin::Standin trainer = StartTrainer("--text ONE --delay-ms 300");
+    ASSERT_NE(trainer.window, nullptr);
+    EXPECT_EQ(FindTrainerWindow(), trainer.window);
     EXPECT_EQ(ReadWithin(), "ONE");
-    ASSERT_TRUE(standin::SetStandinText(trainer.frame, "TWO"));
+    ASSERT_TRUE(standin::SetStandinText(trainer.window, "TWO"));
     EXPECT_EQ(ReadWithin(), "TWO");
     StopTrainer(trainer);
     ASSERT_TRUE(drive::WaitFor([] { return FindTrainerWindow() == nullptr; }));
@@ -72,8 +73,8 @@ TEST_F(TrainerRead, FindsTheTrainerAndEveryReadSeesItAsItIsNowButNotAnotherCapti
 // The read ends at a NUL and after 27,999 characters; every other byte comes back.
 TEST_F(TrainerRead, ATextComesBackUpToANulOrItsFirst27999CharactersByteForByte) {
     standin::Standin trainer = StartTrainer("");
-    ASSERT_NE(trainer.frame, nullptr);
-    HWND child = drive::OnlyChild(trainer.frame);
+    ASSERT_NE(trainer.window, nullptr);
+    HWND child = drive::OnlyChild(trainer.window);
     ASSERT_NE(child, nullptr);
     const std::pair<std::string, std::string> rows[] = {
         {Numbered(TRAINER_READ_LIMIT - 1), Numbered(TRAINER_READ_LIMIT - 1)},
@@ -85,7 +86,7 @@ TEST_F(TrainerRead, ATextComesBackUpToANulOrItsFirst27999CharactersByteForByte) 
     };
     for (const auto& [sent, read] : rows) {
         SCOPED_TRACE(sent.size());
-        ASSERT_TRUE(standin::SetStandinText(trainer.frame, sent));
+        ASSERT_TRUE(standin::SetStandinText(trainer.window, sent));
         ASSERT_EQ(drive::Send(child, WM_GETTEXTLENGTH), static_cast<LRESULT>(sent.size()));
         const std::string text = ReadWithin();
         EXPECT_EQ(text.size(), read.size());
@@ -95,8 +96,8 @@ TEST_F(TrainerRead, ATextComesBackUpToANulOrItsFirst27999CharactersByteForByte) 
 
 TEST_F(TrainerRead, WithTwoTextChildrenTheOneLaterInTheWalkSuppliesTheText) {
     standin::Standin trainer = StartTrainer("--two-children --text FIRST --second-text SECOND");
-    ASSERT_NE(trainer.frame, nullptr);
-    const std::vector<HWND> children = drive::DirectChildren(trainer.frame);
+    ASSERT_NE(trainer.window, nullptr);
+    const std::vector<HWND> children = drive::DirectChildren(trainer.window);
     ASSERT_EQ(children.size(), 2u);
     const std::string later = drive::WindowText(children[1]);
     const std::set<std::string> texts{drive::WindowText(children[0]), later};
@@ -108,8 +109,8 @@ TEST_F(TrainerRead, OnlyADirectChildOfExactlyTheTrainersClassIsRead) {
     for (const auto& lookalike : LOOKALIKES) {
         SCOPED_TRACE(lookalike.arguments);
         standin::Standin trainer = StartTrainer(lookalike.arguments);
-        ASSERT_NE(trainer.frame, nullptr);
-        HWND child = drive::OnlyChild(trainer.frame);
+        ASSERT_NE(trainer.window, nullptr);
+        HWND child = drive::OnlyChild(trainer.window);
         ASSERT_NE(child, nullptr);
         ASSERT_EQ(drive::ClassName(child), lookalike.childClass);
         if (lookalike.nested) {
@@ -121,11 +122,4 @@ TEST_F(TrainerRead, OnlyADirectChildOfExactlyTheTrainersClassIsRead) {
         EXPECT_EQ(ReadWithin(), "");
         StopTrainer(trainer);
     }
-}
-
-// The read is synchronous: a trainer slow to answer still delivers its text.
-TEST_F(TrainerRead, ASlowTrainerIsWaitedFor) {
-    standin::Standin trainer = StartTrainer("--text SLOW --delay-ms 300");
-    ASSERT_NE(trainer.frame, nullptr);
-    EXPECT_EQ(ReadWithin(), "SLOW");
 }

@@ -5,52 +5,41 @@
 
 namespace {
 
-constexpr DWORD LEFTOVER_WAIT_MS = 5000;
-
-struct CallerThread {
-    HANDLE workReady = CreateEventA(nullptr, FALSE, FALSE, nullptr);
-    // Set while the thread is not inside a call.
-    HANDLE idle = CreateEventA(nullptr, TRUE, TRUE, nullptr);
-    std::function<void()> work;
-};
+// The caller thread's work, handed over while it is idle (the event set).
+const HANDLE WorkReady = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+const HANDLE CallerIdle = CreateEventA(nullptr, TRUE, TRUE, nullptr);
+std::function<void()> Work;
 
 // Waits for work without end: the program's exit ends the thread.
-DWORD WINAPI CallerLoop(void* parameter) {
-    auto* caller = static_cast<CallerThread*>(parameter);
-    while (WaitForSingleObject(caller->workReady, INFINITE) == WAIT_OBJECT_0) {
-        caller->work();
-        SetEvent(caller->idle);
+DWORD WINAPI CallerLoop(void*) {
+    while (WaitForSingleObject(WorkReady, INFINITE) == WAIT_OBJECT_0) {
+        Work();
+        SetEvent(CallerIdle);
     }
     return 0;
 }
 
-CallerThread* StartCallerThread() {
-    auto* caller = new CallerThread;
-    const HANDLE thread = CreateThread(nullptr, 0, CallerLoop, caller, 0, nullptr);
-    if (thread != nullptr) {
-        CloseHandle(thread);
-    }
-    return caller;
-}
+// Started as the program starts, before any case; never joined.
+const HANDLE Caller = CreateThread(nullptr, 0, CallerLoop, nullptr, 0, nullptr);
 
-// Started as the program starts, before any case.
-CallerThread* const Caller = StartCallerThread();
+bool CallerIsIdle() {
+    return WaitForSingleObject(CallerIdle, 0) == WAIT_OBJECT_0;
+}
 
 } // namespace
 
 bool StartCall(std::function<void()> work) {
-    if (WaitForSingleObject(Caller->idle, 0) != WAIT_OBJECT_0) {
+    if (Caller == nullptr || !CallerIsIdle()) {
         return false;
     }
-    Caller->work = std::move(work);
-    ResetEvent(Caller->idle);
-    SetEvent(Caller->workReady);
+    Work = std::move(work);
+    ResetEvent(CallerIdle);
+    SetEvent(WorkReady);
     return true;
 }
 
 bool WaitCall(DWORD timeoutMs) {
-    return drive::WaitFor([] { return WaitForSingleObject(Caller->idle, 0) == WAIT_OBJECT_0; },
-                          timeoutMs);
+    return drive::WaitFor(CallerIsIdle, timeoutMs);
 }
 
 bool CallWithin(std::function<void()> work) {
@@ -58,8 +47,7 @@ bool CallWithin(std::function<void()> work) {
 }
 
 void TrainerLinkTest::SetUp() {
-    ASSERT_TRUE(drive::WaitNoTopWindow(STANDIN_CAPTION, LEFTOVER_WAIT_MS))
-        << "a trainer window is left over";
+    ASSERT_TRUE(drive::WaitNoTopWindow(STANDIN_CAPTION)) << "a trainer window is left over";
     ASSERT_FALSE(standin::StandinPath().empty()) << standin::PATH_VARIABLE << " is not set";
 }
 
@@ -78,7 +66,7 @@ standin::Standin TrainerLinkTest::StartTrainer(const std::string& arguments,
 }
 
 void TrainerLinkTest::StopTrainer(standin::Standin& trainer) {
-    const HWND frame = trainer.frame;
+    const HWND frame = trainer.window;
     processes.Kill(trainer.process.id);
     trainer = {};
     EXPECT_TRUE(drive::WaitFor([frame] { return !IsWindow(frame); })) << "the trainer stayed";

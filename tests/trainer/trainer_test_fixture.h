@@ -20,16 +20,13 @@ constexpr char NOT_RETURNED[] = "(the read did not return)";
 // platform's caption search ignores case.
 constexpr char OTHER_CAPTION[] = "Koch Method CW Trainer - Brenlow 2";
 
-// One caller thread, started with the program and never ended while cases run,
-// makes the calls, so no call depends on a thread starting at that moment:
+// One caller thread, started with the program and never ended, makes the calls:
 // under Wine on a loaded machine, a thread started for each call, while the
-// last one was still ending, at times did not begin to run for 15 s.
-// StartCall hands it `work` and returns at once; false when it is still inside
-// an earlier call that never returned. `work` must own everything it uses,
-// since such a call outlives its case.
+// last was still ending, at times did not begin to run for 15 s. StartCall hands
+// it `work` (which must own all it uses: a call that never returns outlives its
+// case) and returns at once; false while an earlier call has not returned.
 bool StartCall(std::function<void()> work);
-// True once the call last started has returned, waiting at most `timeoutMs`
-// while this thread handles its own messages.
+// True once that call returned, waiting at most `timeoutMs`, handling messages.
 bool WaitCall(DWORD timeoutMs = LINK_CALL_TIMEOUT_MS);
 bool CallWithin(std::function<void()> work);
 
@@ -38,7 +35,7 @@ class TrainerLinkTest : public testing::Test {
     void SetUp() override;
     void TearDown() override;
 
-    // Starts a stand-in that this test ends; frame is null when it did not appear.
+    // Starts a stand-in that this test ends; window is null when it did not appear.
     standin::Standin StartTrainer(const std::string& arguments,
                                   const std::string& caption = STANDIN_CAPTION);
     // Ends a stand-in before the case ends and waits until its window is gone.
