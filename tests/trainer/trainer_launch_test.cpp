@@ -200,7 +200,8 @@ TEST_F(TrainerLaunch, TheLaunchLeavesNoHandleOpen) {
     const std::vector<HANDLE> after = NextHandleValues();
     drive::KillProcessById(started);
     if (placed) {
-        EXPECT_TRUE(DeleteFileA(installed.c_str()));
+        // The file stays in use until the killed process has let go of it.
+        EXPECT_TRUE(drive::WaitFor([&] { return DeleteFileA(installed.c_str()) != 0; }));
         DeleteFileA((ProgramDirectory() + STANDIN_INSTALLED_LOG_NAME).c_str());
     }
     EXPECT_NE(started, 0u);
