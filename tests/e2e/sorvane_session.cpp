@@ -47,7 +47,7 @@ bool SorvaneSession::StartSorvane(const std::string& folder) {
     }
     sorvane_ = drive::StartProgram(exe, "", MAIN_DIALOG_CAPTION, folder);
     if (sorvane_.process.handle == nullptr) {
-        ADD_FAILURE() << "cannot start " << exe;
+        ADD_FAILURE() << "cannot start " << exe << " (error " << GetLastError() << ")";
     }
     return sorvane_.window != nullptr;
 }
