@@ -64,6 +64,10 @@ std::string Unanswered(HWND window, UINT message, DWORD timeoutMs) {
     return line;
 }
 
+Process OpenToKill(DWORD processId) {
+    return {OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId), processId};
+}
+
 LPARAM KeyParam(WPARAM virtualKey) {
     const UINT scanCode = MapVirtualKeyA(static_cast<UINT>(virtualKey), MAPVK_VK_TO_VSC);
     return KEY_REPEAT_ONE | (static_cast<LPARAM>(scanCode) << KEY_SCAN_CODE_SHIFT);
@@ -209,14 +213,12 @@ void KillProcess(Process& process) {
 }
 
 void KillProcessById(DWORD processId) {
-    Process process{OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId), processId};
+    Process process = OpenToKill(processId);
     KillProcess(process);
 }
 
 void StartedProcesses::Add(DWORD processId) {
-    if (processId != 0) {
-        Add({OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId), processId});
-    }
+    Add(OpenToKill(processId));
 }
 
 void StartedProcesses::Kill(DWORD processId) {

@@ -70,7 +70,7 @@ void KillProcessById(DWORD processId);
 struct StartedProcesses {
     std::vector<Process> processes;
     void Add(const Process& process) { processes.push_back(process); }
-    void Add(DWORD processId); // 0 adds nothing
+    void Add(DWORD processId); // 0 ends nothing
     void Kill(DWORD processId);
     void KillAll();
 };
