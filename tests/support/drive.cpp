@@ -342,7 +342,7 @@ bool DismissMessageBox(HWND box) {
 }
 
 bool Answers(HWND window) {
-    return SendWithin(window, WM_NULL, 0, 0, nullptr);
+    return SendWithin(window, WM_NULL, 0, 0, nullptr, ANSWER_WAIT_MS);
 }
 
 void PostClick(HWND dialog, int controlId) {

@@ -17,6 +17,9 @@ namespace drive {
 constexpr DWORD DEFAULT_WAIT_MS = 15000;
 constexpr DWORD POLL_INTERVAL_MS = 10;
 constexpr DWORD SEND_WAIT_MS = 10000;
+// A window slower than this to handle an empty message counts as hung (Answers),
+// a stricter bound than SEND_WAIT_MS, which only keeps a test from hanging.
+constexpr DWORD ANSWER_WAIT_MS = 5000;
 
 // True when the ANSI code page is 1252, which byte-level expectations depend on;
 // otherwise says so on standard error.
@@ -130,7 +133,8 @@ HWND WaitMessageBox(DWORD processId, const std::string& caption = "ERROR");
 // Clicks the box's OK button and waits until the box is gone; false for a null box.
 bool DismissMessageBox(HWND box);
 
-// True when the window's thread handles a sent message within the time.
+// True when the window's thread handles a sent message within ANSWER_WAIT_MS;
+// one that does not is reported as by SendWithin.
 bool Answers(HWND window);
 
 // Posts a click, returning at once (a sent click that opens a message box would
