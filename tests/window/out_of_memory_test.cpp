@@ -55,10 +55,14 @@ class OutOfMemory : public ::testing::Test {
         UnregisterClassA(TRAINER_TEXT_CLASS, GetModuleHandleA(nullptr));
     }
 
-    // Sent as the system or a user would deliver it; one not answered in time
-    // fails the case.
+    // Sent as the system or a user would deliver it. One not answered fails the
+    // case, also when the window has gone, which the driver does not report.
     void Send(HWND window, UINT message, WPARAM wParam, const char* text = nullptr) {
-        drive::Send(window, message, wParam, reinterpret_cast<LPARAM>(text));
+        if (!drive::SendWithin(window, message, wParam, reinterpret_cast<LPARAM>(text), nullptr)) {
+            ADD_FAILURE() << "message 0x" << std::hex << message << " to "
+                          << (IsWindow(window) ? "window " : "gone window ") << window
+                          << " was not answered";
+        }
     }
     void Press(int id) { Send(GetDlgItem(MainDialog, id), BM_CLICK, 0); }
     void SetText(int id, const char* text) {
