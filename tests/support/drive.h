@@ -5,6 +5,8 @@
 // work returns an empty value.
 #pragma once
 
+#include "sorvane_facts.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -125,10 +127,11 @@ struct Selection {
 };
 Selection GetEditSelection(HWND edit);
 
-// Message boxes ("#32770" windows) of a process with this caption.
+// Message boxes ("#32770" windows) of a process with this caption, by default
+// Sorvane's not-running box.
 constexpr char MESSAGE_BOX_CLASS[] = "#32770";
-int CountMessageBoxes(DWORD processId, const std::string& caption = "ERROR");
-HWND WaitMessageBox(DWORD processId, const std::string& caption = "ERROR");
+int CountMessageBoxes(DWORD processId, const std::string& caption = NOT_RUNNING_CAPTION);
+HWND WaitMessageBox(DWORD processId, const std::string& caption = NOT_RUNNING_CAPTION);
 
 // Clicks the box's OK button and waits until the box is gone; false for a null box.
 bool DismissMessageBox(HWND box);
