@@ -43,7 +43,7 @@ class OutOfMemory : public ::testing::Test {
         textClass.hInstance = GetModuleHandleA(nullptr);
         textClass.lpszClassName = TRAINER_TEXT_CLASS;
         RegisterClassA(&textClass);
-        trainer_ = CreateWindowExA(0, STATIC_CLASS, TRAINER_CAPTION, WS_OVERLAPPED, 0, 0, 0, 0,
+        trainer_ = CreateWindowExA(0, STATIC_CLASS, KOCH_TRAINER_CAPTION, WS_OVERLAPPED, 0, 0, 0, 0,
                                    nullptr, nullptr, nullptr, nullptr);
         CreateWindowExA(0, TRAINER_TEXT_CLASS, LONG_TEXT.c_str(), WS_CHILD, 0, 0, 0, 0, trainer_,
                         nullptr, nullptr, nullptr);
@@ -84,7 +84,7 @@ class OutOfMemory : public ::testing::Test {
         Send(trainer_, WM_SETTEXT, 0, "");
         Press(ID_RUN);
         Note("status after Run without the trainer", ID_STATUS_LINE);
-        Send(trainer_, WM_SETTEXT, 0, TRAINER_CAPTION);
+        Send(trainer_, WM_SETTEXT, 0, KOCH_TRAINER_CAPTION);
         SetText(ID_TYPED_TEXT, LONG_TEXT.c_str());
         Press(ID_BEGIN);
         Note("box 102 after Begin", ID_TYPED_TEXT);
