@@ -169,8 +169,10 @@ int32_t NonBlankCount(const std::string& text);
 
 // Presses Compare in Sorvane's window as a user would, through its queue: the
 // status line is emptied first, so the press has been handled once it shows
-// text again. False when it did not in time.
-bool PressCompare(HWND window, DWORD timeoutMs = DEFAULT_WAIT_MS, DWORD pollMs = POLL_INTERVAL_MS);
+// text again. False when it did not in time. `atClick` runs once the status line
+// is empty, right before the click is posted.
+bool PressCompare(HWND window, DWORD timeoutMs = DEFAULT_WAIT_MS, DWORD pollMs = POLL_INTERVAL_MS,
+                  const std::function<void()>& atClick = nullptr);
 
 // Presses Compare until box 101 shows `shown` (the refresh has read the
 // trainer's current text); false when it never does.
