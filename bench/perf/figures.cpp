@@ -9,7 +9,6 @@
 #include "sorvane_facts.h"
 #include "standin_client.h"
 #include "test_files.h"
-#include "trainer_link.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -218,7 +217,7 @@ int IdleFigure(const DriverOptions& options) {
         return 1;
     }
     drive::Program trainer;
-    if (StartTimed(options.standin, standin::FILL_BEYOND_READ_LIMIT, TRAINER_CAPTION, &trainer) <
+    if (StartTimed(options.standin, standin::FILL_BEYOND_READ_LIMIT, STANDIN_CAPTION, &trainer) <
         0) {
         std::fprintf(stderr, "idle: the stand-in trainer did not start\n");
         drive::CloseProgram(trainer, CLOSE_WAIT_MS);
@@ -239,7 +238,7 @@ int CompareFigure(const DriverOptions& options) {
     drive::Program sorvane;
     std::string text;
     const bool ready = StartTimed(options.standin, CompareTrainerArguments(options),
-                                  TRAINER_CAPTION, &trainer) >= 0 &&
+                                  STANDIN_CAPTION, &trainer) >= 0 &&
                        StartTimed(options.sorvane, "", MAIN_DIALOG_CAPTION, &sorvane) >= 0 &&
                        PrepareCompare(sorvane.window, trainer.window, options, &text);
     std::vector<double> samples;
@@ -269,7 +268,7 @@ int SoakFigure(const DriverOptions& options) {
     drive::Program sorvane;
     SoakResult soak;
     const std::string fill = "--fill " + std::to_string(options.soakChars);
-    const bool trainerShown = StartTimed(options.standin, fill, TRAINER_CAPTION, &trainer) >= 0;
+    const bool trainerShown = StartTimed(options.standin, fill, STANDIN_CAPTION, &trainer) >= 0;
     const int linuxPid =
         trainerShown ? StartWithLinuxPid(options.sorvane, MAIN_DIALOG_CAPTION, &sorvane) : 0;
     const bool soaked = linuxPid != 0 && RunSoak(sorvane, linuxPid,

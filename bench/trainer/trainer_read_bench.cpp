@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
     }
     drive::Process trainer =
         drive::StartProcess(drive::ToWindowsPath(argv[1]), standin::FILL_BEYOND_READ_LIMIT);
-    if (drive::WaitTopWindow(trainer.id, TRAINER_CAPTION) == nullptr) {
+    if (drive::WaitTopWindow(trainer.id, STANDIN_CAPTION) == nullptr) {
         std::fprintf(stderr, "the stand-in trainer did not start\n");
         drive::KillProcess(trainer);
         return SETUP_ERROR;

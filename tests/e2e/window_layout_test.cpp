@@ -1,7 +1,6 @@
 // The window as a tester sees it from outside: caption, place, size, styles, and
 // each control's identity, look and place, in creation order.
 #include "sorvane_session.h"
-#include "standin_client.h"
 
 #include <vector>
 

@@ -71,7 +71,7 @@ TEST_F(SorvaneInstalled, WhereTheTrainersPathPasses260CharactersRunStartsNothing
         folder += "\\" + std::string(std::max<size_t>(letters, 1), PADDING_LETTER);
     }
     ASSERT_LE(folder.size() + 1 + sizeof(SORVANE_EXE_NAME) - 1, MAX_PATH_CHARACTERS);
-    ASSERT_GT(folder.size() + 1 + sizeof(STANDIN_INSTALLED_NAME) - 1, MAX_PATH_CHARACTERS + 1);
+    ASSERT_GT(folder.size() + 1 + sizeof(KOCH_TRAINER_EXE_NAME) - 1, MAX_PATH_CHARACTERS + 1);
     ASSERT_TRUE(PlaceTrainer(folder));
     ASSERT_TRUE(StartSorvane(folder));
     ExpectRunStartsTheRightTrainerOrNothing(folder, parent, false);

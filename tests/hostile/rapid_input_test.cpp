@@ -64,7 +64,9 @@ TEST_F(RapidInput, TwentyRunPressesKeepTheNoticeUntilTwoSecondsAfterTheLast) {
     ASSERT_TRUE(WaitText(ID_STATUS_LINE, "", NOTICE_CLEARS_LATEST_MS));
     const DWORD cleared = GetTickCount() - lastPress;
     EXPECT_GE(cleared, NOTICE_CLEARS_EARLIEST_MS);
-    EXPECT_LE(cleared, NOTICE_CLEARS_LATEST_MS + RUN_PRESS_INTERVAL_MS);
+    // The bound itself, nothing added: lastPress precedes the press that restarted
+    // the timer, so the pause after that press is already counted in `cleared`.
+    EXPECT_LE(cleared, NOTICE_CLEARS_LATEST_MS);
     // Run with the trainer running starts nothing.
     EXPECT_EQ(drive::CountMessageBoxes(ProcessId()), 0);
     EXPECT_TRUE(drive::Answers(Window()));

@@ -3,11 +3,14 @@
 // listed in the tables of standin_options.cpp.
 #pragma once
 
+#include "sorvane_facts.h"
+
 #include <windows.h>
 
-// What the real trainer shows, repeated here rather than taken from the link, so
-// a wrong constant in the link cannot agree with itself.
-constexpr char STANDIN_CAPTION[] = "Koch Method CW Trainer - Brenlow";
+// What the real trainer shows: its caption as the tests know it, and the rest
+// repeated here rather than taken from the link, so a wrong constant in the link
+// cannot agree with itself.
+constexpr const char* STANDIN_CAPTION = KOCH_TRAINER_CAPTION;
 constexpr char STANDIN_TEXT_CLASS[] = "TRichEditRx";
 constexpr UINT STANDIN_MSG_START = 1034;
 constexpr UINT STANDIN_MSG_STOP = 1044;
@@ -47,7 +50,7 @@ constexpr char STANDIN_LOG_SHOW_COMMAND_KEY[] = "show command=";
 
 // The stand-in placed beside a program under the trainer's file name, and the
 // start log it then writes.
-constexpr char STANDIN_INSTALLED_NAME[] = "KochMorseTrainer.exe";
+constexpr const char* STANDIN_INSTALLED_NAME = KOCH_TRAINER_EXE_NAME;
 constexpr char STANDIN_INSTALLED_LOG_NAME[] = "KochMorseTrainer.log";
 
 // Second text window's text when --second-text is not given.

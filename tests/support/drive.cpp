@@ -342,7 +342,7 @@ bool DismissMessageBox(HWND box) {
 }
 
 bool Answers(HWND window) {
-    return SendWithin(window, WM_NULL, 0, 0, nullptr);
+    return SendWithin(window, WM_NULL, 0, 0, nullptr, ANSWER_WAIT_MS);
 }
 
 void PostClick(HWND dialog, int controlId) {
@@ -403,10 +403,14 @@ int32_t NonBlankCount(const std::string& text) {
     }));
 }
 
-bool PressCompare(HWND window, DWORD timeoutMs, DWORD pollMs) {
+bool PressCompare(HWND window, DWORD timeoutMs, DWORD pollMs,
+                  const std::function<void()>& atClick) {
     static const char EMPTY[] = "";
     const HWND status = GetDlgItem(window, ID_STATUS_LINE);
     Send(status, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(EMPTY));
+    if (atClick) {
+        atClick();
+    }
     PostClick(window, ID_COMPARE);
     return WaitFor([status] { return Send(status, WM_GETTEXTLENGTH) > 0; }, timeoutMs, pollMs);
 }

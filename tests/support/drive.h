@@ -5,6 +5,8 @@
 // work returns an empty value.
 #pragma once
 
+#include "sorvane_facts.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -17,6 +19,9 @@ namespace drive {
 constexpr DWORD DEFAULT_WAIT_MS = 15000;
 constexpr DWORD POLL_INTERVAL_MS = 10;
 constexpr DWORD SEND_WAIT_MS = 10000;
+// A window slower than this to handle an empty message counts as hung (Answers),
+// a stricter bound than SEND_WAIT_MS, which only keeps a test from hanging.
+constexpr DWORD ANSWER_WAIT_MS = 5000;
 
 // True when the ANSI code page is 1252, which byte-level expectations depend on;
 // otherwise says so on standard error.
@@ -122,15 +127,17 @@ struct Selection {
 };
 Selection GetEditSelection(HWND edit);
 
-// Message boxes ("#32770" windows) of a process with this caption.
+// Message boxes ("#32770" windows) of a process with this caption, by default
+// Sorvane's not-running box.
 constexpr char MESSAGE_BOX_CLASS[] = "#32770";
-int CountMessageBoxes(DWORD processId, const std::string& caption = "ERROR");
-HWND WaitMessageBox(DWORD processId, const std::string& caption = "ERROR");
+int CountMessageBoxes(DWORD processId, const std::string& caption = NOT_RUNNING_CAPTION);
+HWND WaitMessageBox(DWORD processId, const std::string& caption = NOT_RUNNING_CAPTION);
 
 // Clicks the box's OK button and waits until the box is gone; false for a null box.
 bool DismissMessageBox(HWND box);
 
-// True when the window's thread handles a sent message within the time.
+// True when the window's thread handles a sent message within ANSWER_WAIT_MS;
+// one that does not is reported as by SendWithin.
 bool Answers(HWND window);
 
 // Posts a click, returning at once (a sent click that opens a message box would
@@ -162,8 +169,10 @@ int32_t NonBlankCount(const std::string& text);
 
 // Presses Compare in Sorvane's window as a user would, through its queue: the
 // status line is emptied first, so the press has been handled once it shows
-// text again. False when it did not in time.
-bool PressCompare(HWND window, DWORD timeoutMs = DEFAULT_WAIT_MS, DWORD pollMs = POLL_INTERVAL_MS);
+// text again. False when it did not in time. `atClick` runs once the status line
+// is empty, right before the click is posted.
+bool PressCompare(HWND window, DWORD timeoutMs = DEFAULT_WAIT_MS, DWORD pollMs = POLL_INTERVAL_MS,
+                  const std::function<void()>& atClick = nullptr);
 
 // Presses Compare until box 101 shows `shown` (the refresh has read the
 // trainer's current text); false when it never does.

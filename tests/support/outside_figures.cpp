@@ -257,9 +257,11 @@ void PrintSnapshot(const char* prefix, const ResourceSnapshot& snapshot) {
 }
 
 double PressCompareTimed(HWND window) {
-    const double start = NowMs();
-    return drive::PressCompare(window, PRESS_ANSWER_TIMEOUT_MS, ANSWER_POLL_MS) ? NowMs() - start
-                                                                                : -1.0;
+    double clicked = 0.0;
+    return drive::PressCompare(window, PRESS_ANSWER_TIMEOUT_MS, ANSWER_POLL_MS,
+                               [&clicked] { clicked = NowMs(); })
+               ? NowMs() - clicked
+               : -1.0;
 }
 
 bool RunSoak(const drive::Program& sorvane, int linuxPid, const std::string& trainerText,

@@ -6,7 +6,6 @@ namespace {
 
 constexpr DWORD SLOW_REPLY_MS = 500;
 constexpr DWORD BOX_LOOK_MS = 300;
-constexpr char BOX_CAPTION[] = "ERROR";
 constexpr char STATIC_CLASS[] = "Static";
 constexpr char BUTTON_CLASS[] = "Button";
 constexpr int CALLS_MADE = 2;
@@ -84,10 +83,10 @@ TEST_F(TrainerCommand, WithoutTheTrainerEachCallShowsTheNotRunningBoxAndSendsNot
         SendTrainerCommand("Stop");
     }));
     for (int call = 0; call < CALLS_MADE; ++call) {
-        HWND box = drive::WaitMessageBox(GetCurrentProcessId(), BOX_CAPTION);
+        HWND box = drive::WaitMessageBox(GetCurrentProcessId(), NOT_RUNNING_CAPTION);
         ASSERT_NE(box, nullptr) << "no box for call " << call;
         drive::PumpFor(BOX_LOOK_MS);
-        EXPECT_EQ(drive::CountMessageBoxes(GetCurrentProcessId(), BOX_CAPTION), 1);
+        EXPECT_EQ(drive::CountMessageBoxes(GetCurrentProcessId(), NOT_RUNNING_CAPTION), 1);
         EXPECT_EQ(drive::ClassName(box), drive::MESSAGE_BOX_CLASS);
         BoxContent content;
         EnumChildWindows(box, CollectBoxChild, reinterpret_cast<LPARAM>(&content));
@@ -99,6 +98,6 @@ TEST_F(TrainerCommand, WithoutTheTrainerEachCallShowsTheNotRunningBoxAndSendsNot
         ASSERT_TRUE(drive::DismissMessageBox(box));
     }
     EXPECT_TRUE(WaitCall());
-    EXPECT_EQ(drive::CountMessageBoxes(GetCurrentProcessId(), BOX_CAPTION), 0);
+    EXPECT_EQ(drive::CountMessageBoxes(GetCurrentProcessId(), NOT_RUNNING_CAPTION), 0);
     EXPECT_EQ(standin::QueryCounts(other.window), NOTHING_SENT);
 }

@@ -84,7 +84,7 @@ class TrainerLaunch : public TrainerLinkTest {
         EXPECT_TRUE(testfiles::CopyTo(probe, folder + "\\" + PROBE_NAME));
         if (withTrainer) {
             EXPECT_TRUE(
-                testfiles::CopyTo(standin::StandinPath(), folder + "\\" + TRAINER_EXE_NAME));
+                testfiles::CopyTo(standin::StandinPath(), folder + "\\" + STANDIN_INSTALLED_NAME));
         }
         return folder + "\\" + PROBE_NAME;
     }
@@ -130,9 +130,9 @@ TEST_F(TrainerLaunch, ProgramDirectoryAndTheCommandLineWholeAndQuotedUpToTheSyst
     EXPECT_EQ(ProgramDirectory(), expected + "\\");
     const std::string directory = "C:\\" + std::string(LONG_DIRECTORY_LENGTH - 4, 'd') + "\\";
     ASSERT_EQ(directory.size(), LONG_DIRECTORY_LENGTH);
-    EXPECT_EQ(TrainerCommandLine(directory), "\"" + directory + "KochMorseTrainer.exe\"");
+    EXPECT_EQ(TrainerCommandLine(directory), "\"" + directory + KOCH_TRAINER_EXE_NAME + "\"");
     EXPECT_EQ(TrainerCommandLine(""), "");
-    const size_t fixedPart = std::strlen(TRAINER_EXE_NAME) + QUOTES;
+    const size_t fixedPart = std::strlen(KOCH_TRAINER_EXE_NAME) + QUOTES;
     const std::string longest = std::string(COMMAND_LINE_LIMIT - fixedPart - 1, 'd') + "\\";
     EXPECT_EQ(TrainerCommandLine(longest).size(), COMMAND_LINE_LIMIT);
     EXPECT_EQ(TrainerCommandLine("d" + longest), "");
@@ -152,14 +152,14 @@ TEST_F(TrainerLaunch, FromAFolderWithASpaceTheRightProgramStartsTwiceAndModeIsRe
     EXPECT_NE(result.processIds[0], result.processIds[1]);
     for (const DWORD trainerId : result.processIds) {
         ASSERT_NE(trainerId, 0u);
-        HWND trainer = drive::WaitTopWindow(trainerId, TRAINER_CAPTION);
+        HWND trainer = drive::WaitTopWindow(trainerId, STANDIN_CAPTION);
         ASSERT_NE(trainer, nullptr);
         EXPECT_TRUE(IsWindowVisible(trainer));
         EXPECT_FALSE(IsIconic(trainer));
     }
     const std::string log = testfiles::ReadBytes(Spaced() + "\\" + STANDIN_INSTALLED_LOG_NAME);
     EXPECT_EQ(standin::LogValue(log, STANDIN_LOG_DIRECTORY_KEY), caller) << log;
-    EXPECT_EQ(standin::LogValue(log, STANDIN_LOG_PATH_KEY), Spaced() + "\\" + TRAINER_EXE_NAME)
+    EXPECT_EQ(standin::LogValue(log, STANDIN_LOG_PATH_KEY), Spaced() + "\\" + KOCH_TRAINER_EXE_NAME)
         << log;
     EXPECT_EQ(standin::LogValue(log, STANDIN_LOG_USES_SHOW_KEY), FLAG_GIVEN) << log;
     EXPECT_EQ(standin::LogValue(log, STANDIN_LOG_SHOW_COMMAND_KEY), std::to_string(SW_SHOWNORMAL))
@@ -173,7 +173,7 @@ TEST_F(TrainerLaunch, FromAFolderWithASpaceTheRightProgramStartsTwiceAndModeIsRe
 TEST_F(TrainerLaunch, AnUnquotedCommandLineWouldRunTheDecoy) {
     PrepareFolder(Spaced(), true);
     ASSERT_TRUE(testfiles::CopyTo(decoy, root + "\\" + DECOY_NAME));
-    std::string commandLine = Spaced() + "\\" + TRAINER_EXE_NAME;
+    std::string commandLine = Spaced() + "\\" + KOCH_TRAINER_EXE_NAME;
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
@@ -190,7 +190,7 @@ TEST_F(TrainerLaunch, AnUnquotedCommandLineWouldRunTheDecoy) {
 // The trainer's life is its own: the launch keeps neither of its handles. The
 // stand-in is placed beside this test's own executable for the time of the case.
 TEST_F(TrainerLaunch, TheLaunchLeavesNoHandleOpen) {
-    const std::string installed = ProgramDirectory() + TRAINER_EXE_NAME;
+    const std::string installed = ProgramDirectory() + STANDIN_INSTALLED_NAME;
     const bool placed = !testfiles::Exists(installed);
     if (placed) {
         ASSERT_TRUE(testfiles::CopyTo(standin::StandinPath(), installed));
@@ -210,7 +210,7 @@ TEST_F(TrainerLaunch, TheLaunchLeavesNoHandleOpen) {
 
 // A failed start gives the caller its error mode back too.
 TEST_F(TrainerLaunch, WithTheExecutableMissingNothingStartsNothingShowsAndModeIsRestored) {
-    ASSERT_FALSE(testfiles::Exists(ProgramDirectory() + TRAINER_EXE_NAME));
+    ASSERT_FALSE(testfiles::Exists(ProgramDirectory() + KOCH_TRAINER_EXE_NAME));
     const std::vector<HWND> before = VisibleTopWindows();
     const UINT callersMode = SetErrorMode(0);
     const DWORD started = LaunchTrainer();

@@ -43,7 +43,7 @@ class OutOfMemory : public ::testing::Test {
         textClass.hInstance = GetModuleHandleA(nullptr);
         textClass.lpszClassName = TRAINER_TEXT_CLASS;
         RegisterClassA(&textClass);
-        trainer_ = CreateWindowExA(0, STATIC_CLASS, TRAINER_CAPTION, WS_OVERLAPPED, 0, 0, 0, 0,
+        trainer_ = CreateWindowExA(0, STATIC_CLASS, KOCH_TRAINER_CAPTION, WS_OVERLAPPED, 0, 0, 0, 0,
                                    nullptr, nullptr, nullptr, nullptr);
         CreateWindowExA(0, TRAINER_TEXT_CLASS, LONG_TEXT.c_str(), WS_CHILD, 0, 0, 0, 0, trainer_,
                         nullptr, nullptr, nullptr);
@@ -55,10 +55,14 @@ class OutOfMemory : public ::testing::Test {
         UnregisterClassA(TRAINER_TEXT_CLASS, GetModuleHandleA(nullptr));
     }
 
-    // Sent as the system or a user would deliver it; one not answered in time
-    // fails the case.
+    // Sent as the system or a user would deliver it. One not answered fails the
+    // case, also when the window has gone, which the driver does not report.
     void Send(HWND window, UINT message, WPARAM wParam, const char* text = nullptr) {
-        drive::Send(window, message, wParam, reinterpret_cast<LPARAM>(text));
+        if (!drive::SendWithin(window, message, wParam, reinterpret_cast<LPARAM>(text), nullptr)) {
+            ADD_FAILURE() << "message 0x" << std::hex << message << " to "
+                          << (IsWindow(window) ? "window " : "gone window ") << window
+                          << " was not answered";
+        }
     }
     void Press(int id) { Send(GetDlgItem(MainDialog, id), BM_CLICK, 0); }
     void SetText(int id, const char* text) {
@@ -80,7 +84,7 @@ class OutOfMemory : public ::testing::Test {
         Send(trainer_, WM_SETTEXT, 0, "");
         Press(ID_RUN);
         Note("status after Run without the trainer", ID_STATUS_LINE);
-        Send(trainer_, WM_SETTEXT, 0, TRAINER_CAPTION);
+        Send(trainer_, WM_SETTEXT, 0, KOCH_TRAINER_CAPTION);
         SetText(ID_TYPED_TEXT, LONG_TEXT.c_str());
         Press(ID_BEGIN);
         Note("box 102 after Begin", ID_TYPED_TEXT);
