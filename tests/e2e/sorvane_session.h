@@ -52,8 +52,11 @@ class SorvaneSession : public ::testing::Test {
     void PostClick(int id) { drive::PostClick(Window(), id); }
     void SendClick(int id) { drive::SendClick(Window(), id); }
 
-    // A mouse click into a control, which also gives it the focus.
-    void ClickInto(int id) { drive::PostMouseClick(Control(id)); }
+    // A mouse click into a control, which also gives it the focus; true once it has it.
+    bool ClickInto(int id) {
+        drive::PostMouseClick(Control(id));
+        return WaitFocus(id);
+    }
 
     // Keys and characters go to control `id`, seen to take the focus, through the
     // program's message loop (and its dialog keyboard interface); sent to no
