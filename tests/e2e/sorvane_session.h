@@ -80,8 +80,9 @@ class SorvaneSession : public ::testing::Test {
     ::testing::AssertionResult EndsWithExitCodeZero();
 
     // Starts a stand-in trainer that the case ends; window is null when it failed.
-    standin::Standin StartTrainer(const std::string& arguments = "",
-                                  const std::string& caption = STANDIN_CAPTION);
+    standin::Standin StartTrainer(const std::string& arguments = "") {
+        return started_.Add(standin::StartStandin(arguments));
+    }
 
     // Starts a stand-in trainer (with its text replaced by these bytes), then
     // Sorvane beside it; window is null when either did not start.
@@ -90,7 +91,7 @@ class SorvaneSession : public ::testing::Test {
 
     // A stand-in whose caption is one character off: the trainer counts as not
     // running, and its counters show that nothing was sent.
-    standin::Standin StartLookalike();
+    standin::Standin StartLookalike() { return started_.Add(standin::StartLookalike()); }
 
     // Ends a stand-in this case started, before the case ends.
     void StopTrainer(standin::Standin& trainer);

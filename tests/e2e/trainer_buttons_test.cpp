@@ -7,7 +7,6 @@ namespace {
 
 // The static control of a message box that holds its text.
 constexpr int MESSAGE_BOX_TEXT_ID = 0xFFFF;
-const standin::MessageCounts NOTHING_SENT{0, 0};
 
 class TrainerButtons : public SorvaneSession {
   protected:
@@ -63,7 +62,7 @@ TEST_F(TrainerButtons, BeginAndStopWithoutTheTrainerShowTheBoxAndSendNothing) {
     PostClick(ID_STOP);
     ASSERT_TRUE(DismissNotRunningBox());
     EXPECT_EQ(Text(ID_TYPED_TEXT), "TYPED");
-    EXPECT_EQ(standin::QueryCounts(lookalike.window), NOTHING_SENT);
+    EXPECT_EQ(standin::QueryCounts(lookalike.window), standin::NOTHING_SENT);
 }
 
 TEST_F(TrainerButtons, QuitWhileTheBoxIsOpenEndsCleanlyOnceTheBoxIsDismissed) {

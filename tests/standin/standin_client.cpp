@@ -6,6 +6,7 @@ namespace standin {
 
 namespace {
 constexpr WORD UNANSWERED = 0xFFFF;
+constexpr char LOOKALIKE_CAPTION[] = "Koch Method CW Trainer - Brenlow.";
 } // namespace
 
 std::string StandinPath() {
@@ -14,6 +15,10 @@ std::string StandinPath() {
 
 Standin StartStandin(const std::string& arguments, const std::string& caption) {
     return drive::StartProgram(StandinPath(), arguments, caption);
+}
+
+Standin StartLookalike(const std::string& arguments) {
+    return StartStandin(arguments + " --caption " + Quoted(LOOKALIKE_CAPTION), LOOKALIKE_CAPTION);
 }
 
 void StopStandin(Standin& standin) {

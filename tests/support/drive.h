@@ -70,20 +70,24 @@ bool WaitExit(const Process& process, DWORD timeoutMs, DWORD* exitCode);
 void KillProcess(Process& process);
 void KillProcessById(DWORD processId);
 
-// The processes a case caused to start (one known by its identifier is opened
-// when added), ended together or one before the rest.
-struct StartedProcesses {
-    std::vector<Process> processes;
-    void Add(const Process& process) { processes.push_back(process); }
-    void Add(DWORD processId); // 0 ends nothing
-    void Kill(DWORD processId);
-    void KillAll();
-};
-
 // A started program and its visible top-level window.
 struct Program {
     Process process;
     HWND window = nullptr;
+};
+
+// The processes a case caused to start (one known by its identifier is opened
+// when added; a program is handed back), ended together or one before the rest.
+struct StartedProcesses {
+    std::vector<Process> processes;
+    void Add(const Process& process) { processes.push_back(process); }
+    void Add(DWORD processId); // 0 ends nothing
+    Program Add(const Program& program) {
+        Add(program.process);
+        return program;
+    }
+    void Kill(DWORD processId);
+    void KillAll();
 };
 
 // Starts `exePath` and waits for its top-level window captioned `caption` to be

@@ -34,8 +34,6 @@ BOOL CALLBACK CollectBoxChild(HWND child, LPARAM lParam) {
     return TRUE;
 }
 
-const standin::MessageCounts NOTHING_SENT{0, 0};
-
 struct CommandStep {
     const char* word;
     standin::MessageCounts countsAfter;
@@ -61,7 +59,7 @@ TEST_F(TrainerCommand, OtherWordsSendNothingStartAndStopArriveOnceEachAndAreHand
     for (const char* word : {"start", "STOP", "Start ", ""}) {
         ASSERT_TRUE(CommandWithin(word));
     }
-    EXPECT_EQ(standin::QueryCounts(trainer.window), NOTHING_SENT);
+    EXPECT_EQ(standin::QueryCounts(trainer.window), standin::NOTHING_SENT);
     for (const CommandStep& step : START_THEN_STOP) {
         ASSERT_TRUE(CommandWithin(step.word));
         EXPECT_EQ(standin::PublishedCounts(trainer.window), step.countsAfter);
@@ -75,8 +73,7 @@ TEST_F(TrainerCommand, OtherWordsSendNothingStartAndStopArriveOnceEachAndAreHand
 // trainer whose caption is almost right. The calls run on the caller thread,
 // since each waits until its box is dismissed.
 TEST_F(TrainerCommand, WithoutTheTrainerEachCallShowsTheNotRunningBoxAndSendsNothing) {
-    standin::Standin other =
-        StartTrainer("--caption " + standin::Quoted(OTHER_CAPTION), OTHER_CAPTION);
+    standin::Standin other = processes.Add(standin::StartLookalike());
     ASSERT_NE(other.window, nullptr);
     ASSERT_TRUE(StartCall([] {
         SendTrainerCommand("Start");
@@ -99,5 +96,5 @@ TEST_F(TrainerCommand, WithoutTheTrainerEachCallShowsTheNotRunningBoxAndSendsNot
     }
     EXPECT_TRUE(WaitCall());
     EXPECT_EQ(drive::CountMessageBoxes(GetCurrentProcessId(), NOT_RUNNING_CAPTION), 0);
-    EXPECT_EQ(standin::QueryCounts(other.window), NOTHING_SENT);
+    EXPECT_EQ(standin::QueryCounts(other.window), standin::NOTHING_SENT);
 }

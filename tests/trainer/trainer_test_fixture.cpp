@@ -58,13 +58,6 @@ void TrainerLinkTest::TearDown() {
     }
 }
 
-standin::Standin TrainerLinkTest::StartTrainer(const std::string& arguments,
-                                               const std::string& caption) {
-    standin::Standin trainer = standin::StartStandin(arguments, caption);
-    processes.Add(trainer.process);
-    return trainer;
-}
-
 void TrainerLinkTest::StopTrainer(standin::Standin& trainer) {
     const HWND frame = trainer.window;
     processes.Kill(trainer.process.id);
