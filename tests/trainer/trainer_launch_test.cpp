@@ -165,7 +165,7 @@ TEST_F(TrainerLaunch, FromAFolderWithASpaceTheRightProgramStartsTwiceAndModeIsRe
     EXPECT_EQ(standin::LogValue(log, STANDIN_LOG_SHOW_COMMAND_KEY), std::to_string(SW_SHOWNORMAL))
         << log;
     drive::PumpFor(DECOY_LOOK_MS);
-    EXPECT_FALSE(testfiles::Exists(root + "\\" + DECOY_MARKER_NAME));
+    EXPECT_FALSE(testfiles::Exists(root + "\\" + DECOY_NAME + DECOY_MARKER_EXTENSION));
 }
 
 // The trap above is real: the same folders with an unquoted command line and no
@@ -183,7 +183,7 @@ TEST_F(TrainerLaunch, AnUnquotedCommandLineWouldRunTheDecoy) {
     drive::Process started{info.hProcess, info.dwProcessId};
     EXPECT_TRUE(drive::WaitExit(started, PROBE_WAIT_MS, nullptr));
     drive::KillProcess(started);
-    EXPECT_TRUE(testfiles::Exists(root + "\\" + DECOY_MARKER_NAME));
+    EXPECT_TRUE(testfiles::Exists(root + "\\" + DECOY_NAME + DECOY_MARKER_EXTENSION));
     EXPECT_FALSE(testfiles::Exists(Spaced() + "\\" + STANDIN_INSTALLED_LOG_NAME));
 }
 
