@@ -405,9 +405,8 @@ int32_t NonBlankCount(const std::string& text) {
 
 bool PressCompare(HWND window, DWORD timeoutMs, DWORD pollMs,
                   const std::function<void()>& atClick) {
-    static const char EMPTY[] = "";
     const HWND status = GetDlgItem(window, ID_STATUS_LINE);
-    Send(status, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(EMPTY));
+    SetWindowTextAcross(status, "");
     if (atClick) {
         atClick();
     }
