@@ -71,6 +71,14 @@ class SorvaneSession : public ::testing::Test {
     bool WaitText(int id, const std::string& text, DWORD timeoutMs = drive::DEFAULT_WAIT_MS) const {
         return drive::WaitFor([this, id, &text] { return Text(id) == text; }, timeoutMs);
     }
+    // The status line empties within the running notice's bounds of `pressedAt`,
+    // the tick count taken just before the press that showed or moved it.
+    void ExpectNoticeClearedInTime(DWORD pressedAt) {
+        ASSERT_TRUE(WaitText(ID_STATUS_LINE, "", NOTICE_CLEARS_LATEST_MS));
+        const DWORD cleared = GetTickCount() - pressedAt;
+        EXPECT_GE(cleared, NOTICE_CLEARS_EARLIEST_MS);
+        EXPECT_LE(cleared, NOTICE_CLEARS_LATEST_MS);
+    }
 
     // True when Sorvane ended within the time; its exit code is stored.
     bool WaitSorvaneExit(DWORD* exitCode, DWORD timeoutMs = SESSION_EXIT_WAIT_MS) {
