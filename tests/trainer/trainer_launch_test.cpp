@@ -34,16 +34,11 @@ struct ProbeResult {
 };
 
 // Visible top-level windows, to tell that a call showed nothing.
-BOOL CALLBACK CollectVisible(HWND window, LPARAM lParam) {
-    if (IsWindowVisible(window)) {
-        reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(window);
-    }
-    return TRUE;
-}
-
 std::vector<HWND> VisibleTopWindows() {
-    std::vector<HWND> windows;
-    EnumWindows(CollectVisible, reinterpret_cast<LPARAM>(&windows));
+    std::vector<HWND> windows = drive::DirectChildren(GetDesktopWindow());
+    windows.erase(std::remove_if(windows.begin(), windows.end(),
+                                 [](HWND window) { return !IsWindowVisible(window); }),
+                  windows.end());
     std::sort(windows.begin(), windows.end());
     return windows;
 }
