@@ -23,7 +23,6 @@ namespace {
 constexpr DWORD BETWEEN_STARTS_MS = 500;
 constexpr int WARM_UP_STARTS = 1;
 constexpr DWORD IDLE_SETTLE_MS = 2000;
-constexpr double NS_PER_MS = 1e6;
 constexpr double PERCENT = 100.0;
 constexpr char UNBROKEN_TEXT_SWITCH[] = "--fill-unbroken ";
 constexpr DWORD BETWEEN_PRESSES_MS = 300;

@@ -24,7 +24,6 @@ constexpr long long COUNT_TOLERANCE = 2;
 // both busy. A bound for that fault, not a target.
 constexpr DWORD IDLE_CHECK_MS = 3000;
 constexpr double IDLE_CORE_SHARE_LIMIT = 0.25;
-constexpr double NS_PER_MS = 1e6;
 
 using SorvaneSoak = SorvaneSession;
 
@@ -77,7 +76,7 @@ TEST_F(SorvaneSoak, ShortSoakKeepsMemoryAndObjectCountsFlat) {
     const long long cpuBefore = cpu();
     const double idleStart = perf::NowMs();
     drive::PumpFor(IDLE_CHECK_MS);
-    const double coreShare = (cpu() - cpuBefore) / NS_PER_MS / (perf::NowMs() - idleStart);
+    const double coreShare = (cpu() - cpuBefore) / perf::NS_PER_MS / (perf::NowMs() - idleStart);
     ASSERT_NE(serverPid, 0);
     ASSERT_GE(cpuBefore, 0);
     EXPECT_LT(coreShare, IDLE_CORE_SHARE_LIMIT)

@@ -39,6 +39,7 @@ int WaitNewLinuxPid(const std::string& exeName, const std::vector<int>& before, 
 int WineserverPid();
 
 // CPU time in nanoseconds that the Linux process has used, summed over its threads.
+constexpr double NS_PER_MS = 1e6;
 long long CpuNanoseconds(int linuxPid);
 
 // Windows handle count; NOT_REPORTED when the call fails or answers 0, as Wine does.
