@@ -82,11 +82,6 @@ standin::Standin SorvaneSession::WithSorvane(standin::Standin trainer) {
     return trainer;
 }
 
-void SorvaneSession::StopTrainer(standin::Standin& trainer) {
-    started_.Kill(trainer.process.id);
-    trainer = {};
-}
-
 std::string SorvaneSession::TempFolder(const std::string& name) {
     const std::string parent = testfiles::MakeTempFolder();
     folders_.push_back(parent);

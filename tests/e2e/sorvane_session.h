@@ -102,7 +102,7 @@ class SorvaneSession : public ::testing::Test {
     standin::Standin StartLookalike() { return started_.Add(standin::StartLookalike()); }
 
     // Ends a stand-in this case started, before the case ends.
-    void StopTrainer(standin::Standin& trainer);
+    void StopTrainer(standin::Standin& trainer) { started_.Kill(trainer); }
 
     // Presses Compare until box 101 shows `expected` (the refresh has read the
     // trainer's current text); false when it never does. Or sets `typed` into

@@ -221,12 +221,13 @@ void StartedProcesses::Add(DWORD processId) {
     Add(OpenToKill(processId));
 }
 
-void StartedProcesses::Kill(DWORD processId) {
+void StartedProcesses::Kill(Program& program) {
     for (Process& process : processes) {
-        if (process.id == processId) {
+        if (process.id == program.process.id) {
             KillProcess(process); // leaves an empty entry
         }
     }
+    program = {};
 }
 
 void StartedProcesses::KillAll() {

@@ -77,7 +77,8 @@ struct Program {
 };
 
 // The processes a case caused to start (one known by its identifier is opened
-// when added; a program is handed back), ended together or one before the rest.
+// when added; a program is handed back), ended together or one program before
+// the rest (which empties it).
 struct StartedProcesses {
     std::vector<Process> processes;
     void Add(const Process& process) { processes.push_back(process); }
@@ -86,7 +87,7 @@ struct StartedProcesses {
         Add(program.process);
         return program;
     }
-    void Kill(DWORD processId);
+    void Kill(Program& program);
     void KillAll();
 };
 

@@ -60,8 +60,7 @@ void TrainerLinkTest::TearDown() {
 
 void TrainerLinkTest::StopTrainer(standin::Standin& trainer) {
     const HWND frame = trainer.window;
-    processes.Kill(trainer.process.id);
-    trainer = {};
+    processes.Kill(trainer);
     EXPECT_TRUE(drive::WaitFor([frame] { return !IsWindow(frame); })) << "the trainer stayed";
 }
 
