@@ -21,11 +21,6 @@ Standin StartLookalike(const std::string& arguments) {
     return StartStandin(arguments + " --caption " + Quoted(LOOKALIKE_CAPTION), LOOKALIKE_CAPTION);
 }
 
-void StopStandin(Standin& standin) {
-    drive::KillProcess(standin.process);
-    standin.window = nullptr;
-}
-
 MessageCounts QueryCounts(HWND frame) {
     DWORD_PTR result = 0;
     const bool answered = drive::SendWithin(frame, STANDIN_MSG_QUERY_COUNTS, 0, 0, &result) &&

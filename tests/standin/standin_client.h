@@ -32,9 +32,6 @@ Standin StartStandin(const std::string& arguments, const std::string& caption = 
 // letter case, which the platform's caption search ignores: it counts as no trainer.
 Standin StartLookalike(const std::string& arguments = "");
 
-// Ends the stand-in if it still runs.
-void StopStandin(Standin& standin);
-
 // Start and stop messages received; -1 for both when the frame does not answer.
 using MessageCounts = std::pair<int, int>;
 constexpr MessageCounts UNANSWERED_COUNTS = {-1, -1};

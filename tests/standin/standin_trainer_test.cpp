@@ -18,7 +18,7 @@ class StandinTrainer : public testing::Test {
         ASSERT_FALSE(standin::StandinPath().empty());
     }
     void TearDown() override {
-        standin::StopStandin(trainer);
+        drive::KillProcess(trainer.process);
         testfiles::RemoveTree(folder);
     }
     // Starts the stand-in and returns its only child; null when either is missing.
@@ -86,7 +86,7 @@ TEST_F(StandinTrainer, CloseBoxOrTimeLimitEndsItWithExitCodeZero) {
         DWORD exitCode = 1;
         EXPECT_TRUE(drive::WaitExit(trainer.process, EXIT_WAIT_MS, &exitCode));
         EXPECT_EQ(exitCode, 0u);
-        standin::StopStandin(trainer);
+        drive::KillProcess(trainer.process);
     }
 }
 
