@@ -31,7 +31,6 @@ constexpr DWORD MIN_WARM_UP_MS = 5000;
 constexpr int MIN_WARM_UP_PRESSES = 10;
 constexpr DWORD PROGRAM_START_TIMEOUT_MS = 30000;
 constexpr DWORD CLOSE_WAIT_MS = 10000;
-constexpr DWORD LINUX_PID_WAIT_MS = 5000;
 constexpr DWORD START_POLL_MS = 1;
 
 // The milliseconds from just before process creation to the program's window
@@ -47,10 +46,7 @@ double StartTimed(const std::string& exe, const std::string& arguments, const ch
 // The same, untimed, and the Linux process behind it; 0 when any step failed.
 int StartWithLinuxPid(const std::string& exe, const char* caption, drive::Program* program) {
     const std::string name = exe.substr(exe.find_last_of("\\/") + 1); // npos + 1 is 0: all
-    const std::vector<int> before = LinuxPidsRunning(name);
-    return StartTimed(exe, "", caption, program) >= 0
-               ? WaitNewLinuxPid(name, before, LINUX_PID_WAIT_MS)
-               : 0;
+    return LinuxPidOfStart(name, [&] { return StartTimed(exe, "", caption, program) >= 0; });
 }
 
 double OneStart(const std::string& exe, const char* caption) {

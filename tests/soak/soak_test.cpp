@@ -13,7 +13,6 @@ namespace {
 
 constexpr char TRAINER_ARGUMENTS[] = "--fill 1000";
 constexpr size_t TRAINER_TEXT_CHARS = 1000;
-constexpr DWORD LINUX_PID_WAIT_MS = 5000;
 // Five seconds of warm-up with 20 presses, then a minute (about 1,200 refresh
 // ticks) with 200.
 constexpr perf::SoakPlan SHORT_SOAK = {5000, 20, 60000, 200};
@@ -47,10 +46,8 @@ void ExpectNoGrowth(const char* what, long long before, long long after) {
 TEST_F(SorvaneSoak, ShortSoakKeepsMemoryAndObjectCountsFlat) {
     standin::Standin trainer = StartTrainer(TRAINER_ARGUMENTS);
     ASSERT_NE(trainer.window, nullptr) << "the stand-in trainer did not start";
-    const std::vector<int> earlier = perf::LinuxPidsRunning(SORVANE_EXE_NAME);
-    ASSERT_TRUE(StartSorvane());
-    const int linuxPid = perf::WaitNewLinuxPid(SORVANE_EXE_NAME, earlier, LINUX_PID_WAIT_MS);
-    ASSERT_NE(linuxPid, 0) << "no Linux process found for Sorvane.exe";
+    const int linuxPid = perf::LinuxPidOfStart(SORVANE_EXE_NAME, [this] { return StartSorvane(); });
+    ASSERT_NE(linuxPid, 0) << "Sorvane did not start, or no Linux process was found for it";
 
     perf::SoakResult soak;
     ASSERT_TRUE(

@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -31,9 +32,10 @@ double Median(std::vector<double> samples);
 // process's own, so processes of other Wine desktops on the machine are left out.
 std::vector<int> LinuxPidsRunning(const std::string& exeName);
 
-// The one Linux process running `exeName` that is not in `before`; 0 when there
-// is none (or more than one) within the time.
-int WaitNewLinuxPid(const std::string& exeName, const std::vector<int>& before, DWORD timeoutMs);
+// Runs `start` (true when the program started) and returns the one Linux process
+// running `exeName` that was not there before; 0 when the start failed or there
+// was none (or more than one) within a few seconds.
+int LinuxPidOfStart(const std::string& exeName, const std::function<bool()>& start);
 
 // The wineserver of this process's Wine desktop; 0 unless exactly one runs.
 int WineserverPid();
