@@ -62,10 +62,6 @@ double SharePercent(long long startNs, long long endNs, double elapsedMs) {
     return readable ? static_cast<double>(endNs - startNs) / NS_PER_MS / elapsedMs * PERCENT : -1.0;
 }
 
-long long ServerCpu(int serverPid) {
-    return serverPid != 0 ? CpuNanoseconds(serverPid) : NOT_REPORTED;
-}
-
 // One program's idle samples: its share of one core in percent and the
 // wineserver's over the same stretch; negative when unreadable.
 struct IdleSeries {
@@ -83,11 +79,11 @@ void MeasureIdle(const std::string& exe, const char* caption, const DriverOption
     if (linuxPid != 0) {
         Sleep(IDLE_SETTLE_MS);
         const long long cpu0 = CpuNanoseconds(linuxPid);
-        const long long server0 = ServerCpu(serverPid);
+        const long long server0 = CpuNanoseconds(serverPid);
         const double start = NowMs();
         Sleep(static_cast<DWORD>(options.idleSeconds * MS_PER_SECOND));
         const long long cpu1 = CpuNanoseconds(linuxPid);
-        const long long server1 = ServerCpu(serverPid);
+        const long long server1 = CpuNanoseconds(serverPid);
         const double elapsed = NowMs() - start;
         share = SharePercent(cpu0, cpu1, elapsed);
         server = SharePercent(server0, server1, elapsed);

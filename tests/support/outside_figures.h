@@ -40,7 +40,8 @@ int LinuxPidOfStart(const std::string& exeName, const std::function<bool()>& sta
 // The wineserver of this process's Wine desktop; 0 unless exactly one runs.
 int WineserverPid();
 
-// CPU time in nanoseconds that the Linux process has used, summed over its threads.
+// CPU time in nanoseconds that the Linux process has used, summed over its
+// threads; NOT_REPORTED when unreadable, as for process 0 (no wineserver found).
 constexpr double NS_PER_MS = 1e6;
 long long CpuNanoseconds(int linuxPid);
 
