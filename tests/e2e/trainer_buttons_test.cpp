@@ -5,9 +5,6 @@
 
 namespace {
 
-// The static control of a message box that holds its text.
-constexpr int MESSAGE_BOX_TEXT_ID = 0xFFFF;
-
 class TrainerButtons : public SorvaneSession {
   protected:
     void ExpectBoxesAndStatusEmpty() {
@@ -53,7 +50,7 @@ TEST_F(TrainerButtons, BeginAndStopWithoutTheTrainerShowTheBoxAndSendNothing) {
     PostClick(ID_BEGIN);
     HWND box = drive::WaitMessageBox(ProcessId());
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(drive::WindowText(GetDlgItem(box, MESSAGE_BOX_TEXT_ID)), NOT_RUNNING_TEXT);
+    EXPECT_EQ(drive::WindowText(GetDlgItem(box, drive::MESSAGE_BOX_TEXT_ID)), NOT_RUNNING_TEXT);
     ExpectBoxesAndStatusEmpty();
     ASSERT_TRUE(drive::DismissMessageBox(box));
     EXPECT_TRUE(WaitFocus(ID_TYPED_TEXT));

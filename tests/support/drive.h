@@ -133,8 +133,9 @@ struct Selection {
 Selection GetEditSelection(HWND edit);
 
 // Message boxes ("#32770" windows) of a process with this caption, by default
-// Sorvane's not-running box.
+// Sorvane's not-running box, and the identifier of the static holding a box's text.
 constexpr char MESSAGE_BOX_CLASS[] = "#32770";
+constexpr int MESSAGE_BOX_TEXT_ID = 0xFFFF;
 int CountMessageBoxes(DWORD processId, const std::string& caption = NOT_RUNNING_CAPTION);
 HWND WaitMessageBox(DWORD processId, const std::string& caption = NOT_RUNNING_CAPTION);
 

@@ -10,9 +10,9 @@ constexpr char STATIC_CLASS[] = "Static";
 constexpr char BUTTON_CLASS[] = "Button";
 constexpr int CALLS_MADE = 2;
 
-// What a message box shows in its child windows, seen from inside its process.
+// What a message box shows in its child windows besides its text, seen from
+// inside its process.
 struct BoxContent {
-    std::string text;
     std::vector<int> buttonIds;
     bool stopIcon = false;
 };
@@ -28,8 +28,6 @@ BOOL CALLBACK CollectBoxChild(HWND child, LPARAM lParam) {
         // has the same handle on both sides.
         const HICON icon = reinterpret_cast<HICON>(drive::Send(child, STM_GETICON));
         content->stopIcon = content->stopIcon || icon == LoadIconA(nullptr, IDI_HAND);
-    } else if (className == STATIC_CLASS && !drive::WindowText(child).empty()) {
-        content->text = drive::WindowText(child);
     }
     return TRUE;
 }
@@ -87,7 +85,7 @@ TEST_F(TrainerCommand, WithoutTheTrainerEachCallShowsTheNotRunningBoxAndSendsNot
         EXPECT_EQ(drive::ClassName(box), drive::MESSAGE_BOX_CLASS);
         BoxContent content;
         EnumChildWindows(box, CollectBoxChild, reinterpret_cast<LPARAM>(&content));
-        EXPECT_EQ(content.text, NOT_RUNNING_TEXT);
+        EXPECT_EQ(drive::WindowText(GetDlgItem(box, drive::MESSAGE_BOX_TEXT_ID)), NOT_RUNNING_TEXT);
         EXPECT_EQ(content.buttonIds, std::vector<int>{IDOK});
         EXPECT_TRUE(content.stopIcon);
         EXPECT_NE(GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
