@@ -23,7 +23,6 @@ namespace {
 constexpr DWORD BETWEEN_STARTS_MS = 500;
 constexpr int WARM_UP_STARTS = 1;
 constexpr DWORD IDLE_SETTLE_MS = 2000;
-constexpr double NS_PER_MS = 1e6;
 constexpr double PERCENT = 100.0;
 constexpr char UNBROKEN_TEXT_SWITCH[] = "--fill-unbroken ";
 constexpr DWORD BETWEEN_PRESSES_MS = 300;
@@ -32,7 +31,6 @@ constexpr DWORD MIN_WARM_UP_MS = 5000;
 constexpr int MIN_WARM_UP_PRESSES = 10;
 constexpr DWORD PROGRAM_START_TIMEOUT_MS = 30000;
 constexpr DWORD CLOSE_WAIT_MS = 10000;
-constexpr DWORD LINUX_PID_WAIT_MS = 5000;
 constexpr DWORD START_POLL_MS = 1;
 
 // The milliseconds from just before process creation to the program's window
@@ -48,10 +46,7 @@ double StartTimed(const std::string& exe, const std::string& arguments, const ch
 // The same, untimed, and the Linux process behind it; 0 when any step failed.
 int StartWithLinuxPid(const std::string& exe, const char* caption, drive::Program* program) {
     const std::string name = exe.substr(exe.find_last_of("\\/") + 1); // npos + 1 is 0: all
-    const std::vector<int> before = LinuxPidsRunning(name);
-    return StartTimed(exe, "", caption, program) >= 0
-               ? WaitNewLinuxPid(name, before, LINUX_PID_WAIT_MS)
-               : 0;
+    return LinuxPidOfStart(name, [&] { return StartTimed(exe, "", caption, program) >= 0; });
 }
 
 double OneStart(const std::string& exe, const char* caption) {
@@ -65,10 +60,6 @@ double OneStart(const std::string& exe, const char* caption) {
 double SharePercent(long long startNs, long long endNs, double elapsedMs) {
     const bool readable = startNs >= 0 && endNs >= 0 && elapsedMs > 0;
     return readable ? static_cast<double>(endNs - startNs) / NS_PER_MS / elapsedMs * PERCENT : -1.0;
-}
-
-long long ServerCpu(int serverPid) {
-    return serverPid != 0 ? CpuNanoseconds(serverPid) : NOT_REPORTED;
 }
 
 // One program's idle samples: its share of one core in percent and the
@@ -88,11 +79,11 @@ void MeasureIdle(const std::string& exe, const char* caption, const DriverOption
     if (linuxPid != 0) {
         Sleep(IDLE_SETTLE_MS);
         const long long cpu0 = CpuNanoseconds(linuxPid);
-        const long long server0 = ServerCpu(serverPid);
+        const long long server0 = CpuNanoseconds(serverPid);
         const double start = NowMs();
         Sleep(static_cast<DWORD>(options.idleSeconds * MS_PER_SECOND));
         const long long cpu1 = CpuNanoseconds(linuxPid);
-        const long long server1 = ServerCpu(serverPid);
+        const long long server1 = CpuNanoseconds(serverPid);
         const double elapsed = NowMs() - start;
         share = SharePercent(cpu0, cpu1, elapsed);
         server = SharePercent(server0, server1, elapsed);

@@ -25,8 +25,7 @@ using Keyboard = SorvaneSession;
 
 TEST_F(Keyboard, TabCyclesThroughTheControlsFromTheTypedBox) {
     ASSERT_TRUE(StartSorvane());
-    ClickInto(TYPED_BOX);
-    ASSERT_TRUE(WaitFocus(TYPED_BOX));
+    ASSERT_TRUE(ClickInto(TYPED_BOX));
     int focused = TYPED_BOX;
     for (int next : TAB_CYCLE) {
         PressKey(focused, VK_TAB);
@@ -43,8 +42,7 @@ TEST_F(Keyboard, EitherBoxShowsLowerCaseAsCapitalsAndEnterStartsANewLine) {
     ASSERT_TRUE(StartSorvane());
     for (const Typing& typing : TYPINGS) {
         SCOPED_TRACE(typing.box);
-        ClickInto(typing.box);
-        ASSERT_TRUE(WaitFocus(typing.box));
+        ASSERT_TRUE(ClickInto(typing.box));
         TypeChars(typing.box, typing.typed);
         EXPECT_TRUE(WaitText(typing.box, typing.shown)) << Text(typing.box);
     }

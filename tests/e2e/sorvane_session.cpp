@@ -5,8 +5,6 @@
 namespace {
 
 constexpr DWORD POLITE_CLOSE_WAIT_MS = 3000;
-// A caption one character off the trainer's: such a program counts as not running.
-constexpr char LOOKALIKE_CAPTION[] = "Koch Method CW Trainer - Brenlow.";
 
 } // namespace
 
@@ -63,13 +61,6 @@ bool SorvaneSession::StartSorvane(const std::string& folder) {
     return ::testing::AssertionSuccess();
 }
 
-standin::Standin SorvaneSession::StartTrainer(const std::string& arguments,
-                                              const std::string& caption) {
-    standin::Standin trainer = standin::StartStandin(arguments, caption);
-    started_.Add(trainer.process);
-    return trainer;
-}
-
 standin::Standin SorvaneSession::StartWithTrainer(const std::string& arguments) {
     return WithSorvane(StartTrainer(arguments));
 }
@@ -89,15 +80,6 @@ standin::Standin SorvaneSession::WithSorvane(standin::Standin trainer) {
         trainer.window = nullptr;
     }
     return trainer;
-}
-
-standin::Standin SorvaneSession::StartLookalike() {
-    return StartTrainer("--caption " + standin::Quoted(LOOKALIKE_CAPTION), LOOKALIKE_CAPTION);
-}
-
-void SorvaneSession::StopTrainer(standin::Standin& trainer) {
-    started_.Kill(trainer.process.id);
-    trainer = {};
 }
 
 std::string SorvaneSession::TempFolder(const std::string& name) {

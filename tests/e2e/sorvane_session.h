@@ -52,8 +52,11 @@ class SorvaneSession : public ::testing::Test {
     void PostClick(int id) { drive::PostClick(Window(), id); }
     void SendClick(int id) { drive::SendClick(Window(), id); }
 
-    // A mouse click into a control, which also gives it the focus.
-    void ClickInto(int id) { drive::PostMouseClick(Control(id)); }
+    // A mouse click into a control, which also gives it the focus; true once it has it.
+    bool ClickInto(int id) {
+        drive::PostMouseClick(Control(id));
+        return WaitFocus(id);
+    }
 
     // Keys and characters go to control `id`, seen to take the focus, through the
     // program's message loop (and its dialog keyboard interface); sent to no
@@ -68,6 +71,14 @@ class SorvaneSession : public ::testing::Test {
     bool WaitText(int id, const std::string& text, DWORD timeoutMs = drive::DEFAULT_WAIT_MS) const {
         return drive::WaitFor([this, id, &text] { return Text(id) == text; }, timeoutMs);
     }
+    // The status line empties within the running notice's bounds of `pressedAt`,
+    // the tick count taken just before the press that showed or moved it.
+    void ExpectNoticeClearedInTime(DWORD pressedAt) {
+        ASSERT_TRUE(WaitText(ID_STATUS_LINE, "", NOTICE_CLEARS_LATEST_MS));
+        const DWORD cleared = GetTickCount() - pressedAt;
+        EXPECT_GE(cleared, NOTICE_CLEARS_EARLIEST_MS);
+        EXPECT_LE(cleared, NOTICE_CLEARS_LATEST_MS);
+    }
 
     // True when Sorvane ended within the time; its exit code is stored.
     bool WaitSorvaneExit(DWORD* exitCode, DWORD timeoutMs = SESSION_EXIT_WAIT_MS) {
@@ -77,8 +88,9 @@ class SorvaneSession : public ::testing::Test {
     ::testing::AssertionResult EndsWithExitCodeZero();
 
     // Starts a stand-in trainer that the case ends; window is null when it failed.
-    standin::Standin StartTrainer(const std::string& arguments = "",
-                                  const std::string& caption = STANDIN_CAPTION);
+    standin::Standin StartTrainer(const std::string& arguments = "") {
+        return started_.Add(standin::StartStandin(arguments));
+    }
 
     // Starts a stand-in trainer (with its text replaced by these bytes), then
     // Sorvane beside it; window is null when either did not start.
@@ -87,10 +99,10 @@ class SorvaneSession : public ::testing::Test {
 
     // A stand-in whose caption is one character off: the trainer counts as not
     // running, and its counters show that nothing was sent.
-    standin::Standin StartLookalike();
+    standin::Standin StartLookalike() { return started_.Add(standin::StartLookalike()); }
 
     // Ends a stand-in this case started, before the case ends.
-    void StopTrainer(standin::Standin& trainer);
+    void StopTrainer(standin::Standin& trainer) { started_.Kill(trainer); }
 
     // Presses Compare until box 101 shows `expected` (the refresh has read the
     // trainer's current text); false when it never does. Or sets `typed` into

@@ -5,21 +5,12 @@
 
 namespace {
 
-// The static control of a message box that holds its text.
-constexpr int MESSAGE_BOX_TEXT_ID = 0xFFFF;
-const standin::MessageCounts NOTHING_SENT{0, 0};
-
 class TrainerButtons : public SorvaneSession {
   protected:
     void ExpectBoxesAndStatusEmpty() {
         EXPECT_EQ(Text(ID_TRANSMITTED_TEXT), "");
         EXPECT_EQ(Text(ID_TYPED_TEXT), "");
         EXPECT_EQ(Text(ID_STATUS_LINE), "");
-    }
-    // Begin must move the focus from here to the typed box.
-    void FocusTheTransmittedBox() {
-        ClickInto(ID_TRANSMITTED_TEXT);
-        ASSERT_TRUE(WaitFocus(ID_TRANSMITTED_TEXT));
     }
 };
 
@@ -29,7 +20,7 @@ TEST_F(TrainerButtons, BeginStopAndEraseWithTheTrainer) {
     const standin::Standin trainer = StartWithTrainer("--text VVV");
     ASSERT_NE(trainer.window, nullptr);
     ASSERT_TRUE(TypeThenCompare("VV", "VVV"));
-    ASSERT_NO_FATAL_FAILURE(FocusTheTransmittedBox());
+    ASSERT_TRUE(ClickInto(ID_TRANSMITTED_TEXT)); // Begin must move the focus from here
 
     SendClick(ID_BEGIN);
     ExpectBoxesAndStatusEmpty();
@@ -54,12 +45,12 @@ TEST_F(TrainerButtons, BeginAndStopWithoutTheTrainerShowTheBoxAndSendNothing) {
     ASSERT_TRUE(StartSorvane());
     SetText(ID_TYPED_TEXT, "TYPED");
     SetText(ID_STATUS_LINE, "STATUS");
-    ASSERT_NO_FATAL_FAILURE(FocusTheTransmittedBox());
+    ASSERT_TRUE(ClickInto(ID_TRANSMITTED_TEXT));
 
     PostClick(ID_BEGIN);
     HWND box = drive::WaitMessageBox(ProcessId());
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(drive::WindowText(GetDlgItem(box, MESSAGE_BOX_TEXT_ID)), NOT_RUNNING_TEXT);
+    EXPECT_EQ(drive::WindowText(GetDlgItem(box, drive::MESSAGE_BOX_TEXT_ID)), NOT_RUNNING_TEXT);
     ExpectBoxesAndStatusEmpty();
     ASSERT_TRUE(drive::DismissMessageBox(box));
     EXPECT_TRUE(WaitFocus(ID_TYPED_TEXT));
@@ -68,7 +59,7 @@ TEST_F(TrainerButtons, BeginAndStopWithoutTheTrainerShowTheBoxAndSendNothing) {
     PostClick(ID_STOP);
     ASSERT_TRUE(DismissNotRunningBox());
     EXPECT_EQ(Text(ID_TYPED_TEXT), "TYPED");
-    EXPECT_EQ(standin::QueryCounts(lookalike.window), NOTHING_SENT);
+    EXPECT_EQ(standin::QueryCounts(lookalike.window), standin::NOTHING_SENT);
 }
 
 TEST_F(TrainerButtons, QuitWhileTheBoxIsOpenEndsCleanlyOnceTheBoxIsDismissed) {

@@ -42,7 +42,6 @@ constexpr ExpectedControl CONTROLS[] = {
     {103, "Static", "", 70, 196, 144, 12, STATUS},
     {-1, "Static", "Type Received Text in this window", 10, 105, 123, 8, LABEL},
 };
-constexpr size_t CONTROL_COUNT = sizeof(CONTROLS) / sizeof(CONTROLS[0]);
 
 RECT UnitsRect(int x, int y, int width, int height) {
     return drive::DialogUnitsToPixels(RECT{x, y, x + width, y + height});
@@ -86,8 +85,8 @@ TEST_F(WindowLayout, CaptionPlaceClientAreaAndStylesMakeAFixedCentredTopmostDial
 TEST_F(WindowLayout, ControlsComeInTheirOrderEachWithItsClassCaptionStylesAndPlace) {
     ASSERT_TRUE(StartSorvane());
     const std::vector<HWND> children = drive::DirectChildren(Window());
-    ASSERT_EQ(children.size(), CONTROL_COUNT);
-    for (size_t i = 0; i < CONTROL_COUNT; ++i) {
+    ASSERT_EQ(children.size(), std::size(CONTROLS));
+    for (size_t i = 0; i < std::size(CONTROLS); ++i) {
         const ExpectedControl& expected = CONTROLS[i];
         SCOPED_TRACE(expected.id);
         EXPECT_EQ(GetDlgCtrlID(children[i]), expected.id) << "child " << i;

@@ -35,20 +35,11 @@ std::string BlankLines(size_t length) {
     return blanks;
 }
 
-// Index of the n-th (0-based) non-blank character.
-size_t IndexOfNonBlank(const std::string& text, size_t n) {
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (!reference::Blank(static_cast<unsigned char>(text[i])) && n-- == 0) {
-            return i;
-        }
-    }
-    return std::string::npos;
-}
-
 // The copy typed after blank lines that push its n-th character beyond
 // `wrongAtLeast`, that character typed wrong, then more copy up to TYPED_LENGTH.
 std::string TypedWithOneMistake(const std::string& transmitted, const Row& row) {
-    const size_t at = IndexOfNonBlank(transmitted, row.wrongCharacter);
+    // The reference counts positions from 1.
+    const size_t at = reference::NonBlanks(transmitted).at(row.wrongCharacter).position - 1;
     std::string typed = BlankLines(row.wrongAtLeast + 1 - at) + transmitted;
     typed[typed.size() - transmitted.size() + at] = WRONG_CHARACTER;
     typed += PracticeText({TYPED_LENGTH - typed.size(), FILLER_SEED});

@@ -33,7 +33,7 @@ RunOutcome CheckRunOutcome(HWND sorvane, const std::string& folder, const std::s
     RunOutcome outcome =
         CheckTrainer(folder, trainerMustStart ? drive::DEFAULT_WAIT_MS : LAUNCH_LOOK_MS);
     drive::PumpFor(LAUNCH_LOOK_MS);
-    if (testfiles::Exists(parent + "\\" + DECOY_MARKER_NAME)) {
+    if (testfiles::Exists(parent + "\\" + DECOY_NAME + DECOY_MARKER_EXTENSION)) {
         outcome.problems += "The decoy ran. ";
     }
     DWORD sorvaneId = 0;

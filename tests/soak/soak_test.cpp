@@ -13,7 +13,6 @@ namespace {
 
 constexpr char TRAINER_ARGUMENTS[] = "--fill 1000";
 constexpr size_t TRAINER_TEXT_CHARS = 1000;
-constexpr DWORD LINUX_PID_WAIT_MS = 5000;
 // Five seconds of warm-up with 20 presses, then a minute (about 1,200 refresh
 // ticks) with 200.
 constexpr perf::SoakPlan SHORT_SOAK = {5000, 20, 60000, 200};
@@ -24,7 +23,6 @@ constexpr long long COUNT_TOLERANCE = 2;
 // both busy. A bound for that fault, not a target.
 constexpr DWORD IDLE_CHECK_MS = 3000;
 constexpr double IDLE_CORE_SHARE_LIMIT = 0.25;
-constexpr double NS_PER_MS = 1e6;
 
 using SorvaneSoak = SorvaneSession;
 
@@ -48,10 +46,8 @@ void ExpectNoGrowth(const char* what, long long before, long long after) {
 TEST_F(SorvaneSoak, ShortSoakKeepsMemoryAndObjectCountsFlat) {
     standin::Standin trainer = StartTrainer(TRAINER_ARGUMENTS);
     ASSERT_NE(trainer.window, nullptr) << "the stand-in trainer did not start";
-    const std::vector<int> earlier = perf::LinuxPidsRunning(SORVANE_EXE_NAME);
-    ASSERT_TRUE(StartSorvane());
-    const int linuxPid = perf::WaitNewLinuxPid(SORVANE_EXE_NAME, earlier, LINUX_PID_WAIT_MS);
-    ASSERT_NE(linuxPid, 0) << "no Linux process found for Sorvane.exe";
+    const int linuxPid = perf::LinuxPidOfStart(SORVANE_EXE_NAME, [this] { return StartSorvane(); });
+    ASSERT_NE(linuxPid, 0) << "Sorvane did not start, or no Linux process was found for it";
 
     perf::SoakResult soak;
     ASSERT_TRUE(
@@ -77,7 +73,7 @@ TEST_F(SorvaneSoak, ShortSoakKeepsMemoryAndObjectCountsFlat) {
     const long long cpuBefore = cpu();
     const double idleStart = perf::NowMs();
     drive::PumpFor(IDLE_CHECK_MS);
-    const double coreShare = (cpu() - cpuBefore) / NS_PER_MS / (perf::NowMs() - idleStart);
+    const double coreShare = (cpu() - cpuBefore) / perf::NS_PER_MS / (perf::NowMs() - idleStart);
     ASSERT_NE(serverPid, 0);
     ASSERT_GE(cpuBefore, 0);
     EXPECT_LT(coreShare, IDLE_CORE_SHARE_LIMIT)

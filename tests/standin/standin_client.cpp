@@ -6,6 +6,7 @@ namespace standin {
 
 namespace {
 constexpr WORD UNANSWERED = 0xFFFF;
+constexpr char LOOKALIKE_CAPTION[] = "Koch Method CW Trainer - Brenlow.";
 } // namespace
 
 std::string StandinPath() {
@@ -16,9 +17,8 @@ Standin StartStandin(const std::string& arguments, const std::string& caption) {
     return drive::StartProgram(StandinPath(), arguments, caption);
 }
 
-void StopStandin(Standin& standin) {
-    drive::KillProcess(standin.process);
-    standin.window = nullptr;
+Standin StartLookalike(const std::string& arguments) {
+    return StartStandin(arguments + " --caption " + Quoted(LOOKALIKE_CAPTION), LOOKALIKE_CAPTION);
 }
 
 MessageCounts QueryCounts(HWND frame) {

@@ -28,12 +28,14 @@ std::string StandinPath();
 // captioned `caption` to be ready; window is null when it was not.
 Standin StartStandin(const std::string& arguments, const std::string& caption = STANDIN_CAPTION);
 
-// Ends the stand-in if it still runs.
-void StopStandin(Standin& standin);
+// The same with a caption one character off the trainer's, and so more than
+// letter case, which the platform's caption search ignores: it counts as no trainer.
+Standin StartLookalike(const std::string& arguments = "");
 
 // Start and stop messages received; -1 for both when the frame does not answer.
 using MessageCounts = std::pair<int, int>;
 constexpr MessageCounts UNANSWERED_COUNTS = {-1, -1};
+constexpr MessageCounts NOTHING_SENT = {0, 0};
 MessageCounts QueryCounts(HWND frame);
 bool QuerySending(HWND frame);
 // The counts as last published by the frame, read without sending it a message.

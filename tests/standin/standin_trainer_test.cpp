@@ -18,7 +18,7 @@ class StandinTrainer : public testing::Test {
         ASSERT_FALSE(standin::StandinPath().empty());
     }
     void TearDown() override {
-        standin::StopStandin(trainer);
+        drive::KillProcess(trainer.process);
         testfiles::RemoveTree(folder);
     }
     // Starts the stand-in and returns its only child; null when either is missing.
@@ -86,7 +86,7 @@ TEST_F(StandinTrainer, CloseBoxOrTimeLimitEndsItWithExitCodeZero) {
         DWORD exitCode = 1;
         EXPECT_TRUE(drive::WaitExit(trainer.process, EXIT_WAIT_MS, &exitCode));
         EXPECT_EQ(exitCode, 0u);
-        standin::StopStandin(trainer);
+        drive::KillProcess(trainer.process);
     }
 }
 
@@ -95,8 +95,7 @@ TEST_F(StandinTrainer, BareStartLogsItsDirectoryAndPathBesideItself) {
     ASSERT_FALSE(folder.empty());
     const std::string exe = folder + "\\" + STANDIN_INSTALLED_NAME;
     ASSERT_TRUE(testfiles::CopyTo(standin::StandinPath(), exe));
-    trainer.process = drive::StartProcess(exe, "", "C:\\");
-    trainer.window = drive::WaitTopWindow(trainer.process.id, STANDIN_CAPTION);
+    trainer = drive::StartProgram(exe, "", STANDIN_CAPTION, "C:\\");
     ASSERT_NE(trainer.window, nullptr);
     const std::string log = testfiles::ReadBytes(folder + "\\" + STANDIN_INSTALLED_LOG_NAME);
     EXPECT_NE(log.find(std::string(STANDIN_LOG_DIRECTORY_KEY) + "C:\\\r\n"), std::string::npos)

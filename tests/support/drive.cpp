@@ -221,12 +221,13 @@ void StartedProcesses::Add(DWORD processId) {
     Add(OpenToKill(processId));
 }
 
-void StartedProcesses::Kill(DWORD processId) {
+void StartedProcesses::Kill(Program& program) {
     for (Process& process : processes) {
-        if (process.id == processId) {
+        if (process.id == program.process.id) {
             KillProcess(process); // leaves an empty entry
         }
     }
+    program = {};
 }
 
 void StartedProcesses::KillAll() {
@@ -405,9 +406,8 @@ int32_t NonBlankCount(const std::string& text) {
 
 bool PressCompare(HWND window, DWORD timeoutMs, DWORD pollMs,
                   const std::function<void()>& atClick) {
-    static const char EMPTY[] = "";
     const HWND status = GetDlgItem(window, ID_STATUS_LINE);
-    Send(status, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(EMPTY));
+    SetWindowTextAcross(status, "");
     if (atClick) {
         atClick();
     }

@@ -70,20 +70,25 @@ bool WaitExit(const Process& process, DWORD timeoutMs, DWORD* exitCode);
 void KillProcess(Process& process);
 void KillProcessById(DWORD processId);
 
-// The processes a case caused to start (one known by its identifier is opened
-// when added), ended together or one before the rest.
-struct StartedProcesses {
-    std::vector<Process> processes;
-    void Add(const Process& process) { processes.push_back(process); }
-    void Add(DWORD processId); // 0 ends nothing
-    void Kill(DWORD processId);
-    void KillAll();
-};
-
 // A started program and its visible top-level window.
 struct Program {
     Process process;
     HWND window = nullptr;
+};
+
+// The processes a case caused to start (one known by its identifier is opened
+// when added; a program is handed back), ended together or one program before
+// the rest (which empties it).
+struct StartedProcesses {
+    std::vector<Process> processes;
+    void Add(const Process& process) { processes.push_back(process); }
+    void Add(DWORD processId); // 0 ends nothing
+    Program Add(const Program& program) {
+        Add(program.process);
+        return program;
+    }
+    void Kill(Program& program);
+    void KillAll();
 };
 
 // Starts `exePath` and waits for its top-level window captioned `caption` to be
@@ -128,8 +133,9 @@ struct Selection {
 Selection GetEditSelection(HWND edit);
 
 // Message boxes ("#32770" windows) of a process with this caption, by default
-// Sorvane's not-running box.
+// Sorvane's not-running box, and the identifier of the static holding a box's text.
 constexpr char MESSAGE_BOX_CLASS[] = "#32770";
+constexpr int MESSAGE_BOX_TEXT_ID = 0xFFFF;
 int CountMessageBoxes(DWORD processId, const std::string& caption = NOT_RUNNING_CAPTION);
 HWND WaitMessageBox(DWORD processId, const std::string& caption = NOT_RUNNING_CAPTION);
 

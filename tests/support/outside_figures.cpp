@@ -20,6 +20,7 @@ constexpr double HALF = 0.5;
 constexpr char PROC_ROOT[] = "Z:\\proc\\";
 constexpr char PREFIX_VARIABLE[] = "WINEPREFIX";
 constexpr DWORD PID_POLL_MS = 20;
+constexpr DWORD LINUX_PID_WAIT_MS = 5000;
 constexpr char WINESERVER_NAME[] = "wineserver";
 constexpr int STAT_USER_TIME_FIELD = 13;                   // utime, counted from 0 after "(comm)"
 constexpr long long NANOSECONDS_PER_CLOCK_TICK = 10000000; // USER_HZ is 100 on x86
@@ -197,8 +198,12 @@ std::vector<int> LinuxPidsRunning(const std::string& exeName) {
     return pids;
 }
 
-int WaitNewLinuxPid(const std::string& exeName, const std::vector<int>& before, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
+int LinuxPidOfStart(const std::string& exeName, const std::function<bool()>& start) {
+    const std::vector<int> before = LinuxPidsRunning(exeName);
+    if (!start()) {
+        return 0;
+    }
+    const DWORD started = GetTickCount();
     do {
         std::vector<int> fresh;
         for (int pid : LinuxPidsRunning(exeName)) {
@@ -210,7 +215,7 @@ int WaitNewLinuxPid(const std::string& exeName, const std::vector<int>& before, 
             return fresh.front();
         }
         Sleep(PID_POLL_MS);
-    } while (GetTickCount() - start < timeoutMs);
+    } while (GetTickCount() - started < LINUX_PID_WAIT_MS);
     return 0;
 }
 

@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -31,14 +32,17 @@ double Median(std::vector<double> samples);
 // process's own, so processes of other Wine desktops on the machine are left out.
 std::vector<int> LinuxPidsRunning(const std::string& exeName);
 
-// The one Linux process running `exeName` that is not in `before`; 0 when there
-// is none (or more than one) within the time.
-int WaitNewLinuxPid(const std::string& exeName, const std::vector<int>& before, DWORD timeoutMs);
+// Runs `start` (true when the program started) and returns the one Linux process
+// running `exeName` that was not there before; 0 when the start failed or there
+// was none (or more than one) within a few seconds.
+int LinuxPidOfStart(const std::string& exeName, const std::function<bool()>& start);
 
 // The wineserver of this process's Wine desktop; 0 unless exactly one runs.
 int WineserverPid();
 
-// CPU time in nanoseconds that the Linux process has used, summed over its threads.
+// CPU time in nanoseconds that the Linux process has used, summed over its
+// threads; NOT_REPORTED when unreadable, as for process 0 (no wineserver found).
+constexpr double NS_PER_MS = 1e6;
 long long CpuNanoseconds(int linuxPid);
 
 // Windows handle count; NOT_REPORTED when the call fails or answers 0, as Wine does.

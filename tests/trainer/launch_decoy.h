@@ -9,4 +9,3 @@ constexpr char DECOY_VARIABLE[] = "LAUNCH_DECOY_EXE";
 constexpr char DECOY_SPACED_FOLDER[] = "Sor vane";
 constexpr char DECOY_NAME[] = "Sor.exe";
 constexpr char DECOY_MARKER_EXTENSION[] = ".ran";
-constexpr char DECOY_MARKER_NAME[] = "Sor.exe.ran";

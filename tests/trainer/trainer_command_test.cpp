@@ -10,9 +10,9 @@ constexpr char STATIC_CLASS[] = "Static";
 constexpr char BUTTON_CLASS[] = "Button";
 constexpr int CALLS_MADE = 2;
 
-// What a message box shows in its child windows, seen from inside its process.
+// What a message box shows in its child windows besides its text, seen from
+// inside its process.
 struct BoxContent {
-    std::string text;
     std::vector<int> buttonIds;
     bool stopIcon = false;
 };
@@ -28,13 +28,9 @@ BOOL CALLBACK CollectBoxChild(HWND child, LPARAM lParam) {
         // has the same handle on both sides.
         const HICON icon = reinterpret_cast<HICON>(drive::Send(child, STM_GETICON));
         content->stopIcon = content->stopIcon || icon == LoadIconA(nullptr, IDI_HAND);
-    } else if (className == STATIC_CLASS && !drive::WindowText(child).empty()) {
-        content->text = drive::WindowText(child);
     }
     return TRUE;
 }
-
-const standin::MessageCounts NOTHING_SENT{0, 0};
 
 struct CommandStep {
     const char* word;
@@ -61,7 +57,7 @@ TEST_F(TrainerCommand, OtherWordsSendNothingStartAndStopArriveOnceEachAndAreHand
     for (const char* word : {"start", "STOP", "Start ", ""}) {
         ASSERT_TRUE(CommandWithin(word));
     }
-    EXPECT_EQ(standin::QueryCounts(trainer.window), NOTHING_SENT);
+    EXPECT_EQ(standin::QueryCounts(trainer.window), standin::NOTHING_SENT);
     for (const CommandStep& step : START_THEN_STOP) {
         ASSERT_TRUE(CommandWithin(step.word));
         EXPECT_EQ(standin::PublishedCounts(trainer.window), step.countsAfter);
@@ -75,8 +71,7 @@ TEST_F(TrainerCommand, OtherWordsSendNothingStartAndStopArriveOnceEachAndAreHand
 // trainer whose caption is almost right. The calls run on the caller thread,
 // since each waits until its box is dismissed.
 TEST_F(TrainerCommand, WithoutTheTrainerEachCallShowsTheNotRunningBoxAndSendsNothing) {
-    standin::Standin other =
-        StartTrainer("--caption " + standin::Quoted(OTHER_CAPTION), OTHER_CAPTION);
+    standin::Standin other = processes.Add(standin::StartLookalike());
     ASSERT_NE(other.window, nullptr);
     ASSERT_TRUE(StartCall([] {
         SendTrainerCommand("Start");
@@ -90,7 +85,7 @@ TEST_F(TrainerCommand, WithoutTheTrainerEachCallShowsTheNotRunningBoxAndSendsNot
         EXPECT_EQ(drive::ClassName(box), drive::MESSAGE_BOX_CLASS);
         BoxContent content;
         EnumChildWindows(box, CollectBoxChild, reinterpret_cast<LPARAM>(&content));
-        EXPECT_EQ(content.text, NOT_RUNNING_TEXT);
+        EXPECT_EQ(drive::WindowText(GetDlgItem(box, drive::MESSAGE_BOX_TEXT_ID)), NOT_RUNNING_TEXT);
         EXPECT_EQ(content.buttonIds, std::vector<int>{IDOK});
         EXPECT_TRUE(content.stopIcon);
         EXPECT_NE(GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
@@ -99,5 +94,5 @@ TEST_F(TrainerCommand, WithoutTheTrainerEachCallShowsTheNotRunningBoxAndSendsNot
     }
     EXPECT_TRUE(WaitCall());
     EXPECT_EQ(drive::CountMessageBoxes(GetCurrentProcessId(), NOT_RUNNING_CAPTION), 0);
-    EXPECT_EQ(standin::QueryCounts(other.window), NOTHING_SENT);
+    EXPECT_EQ(standin::QueryCounts(other.window), standin::NOTHING_SENT);
 }

@@ -34,16 +34,11 @@ struct ProbeResult {
 };
 
 // Visible top-level windows, to tell that a call showed nothing.
-BOOL CALLBACK CollectVisible(HWND window, LPARAM lParam) {
-    if (IsWindowVisible(window)) {
-        reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(window);
-    }
-    return TRUE;
-}
-
 std::vector<HWND> VisibleTopWindows() {
-    std::vector<HWND> windows;
-    EnumWindows(CollectVisible, reinterpret_cast<LPARAM>(&windows));
+    std::vector<HWND> windows = drive::DirectChildren(GetDesktopWindow());
+    windows.erase(std::remove_if(windows.begin(), windows.end(),
+                                 [](HWND window) { return !IsWindowVisible(window); }),
+                  windows.end());
     std::sort(windows.begin(), windows.end());
     return windows;
 }
@@ -165,7 +160,7 @@ TEST_F(TrainerLaunch, FromAFolderWithASpaceTheRightProgramStartsTwiceAndModeIsRe
     EXPECT_EQ(standin::LogValue(log, STANDIN_LOG_SHOW_COMMAND_KEY), std::to_string(SW_SHOWNORMAL))
         << log;
     drive::PumpFor(DECOY_LOOK_MS);
-    EXPECT_FALSE(testfiles::Exists(root + "\\" + DECOY_MARKER_NAME));
+    EXPECT_FALSE(testfiles::Exists(root + "\\" + DECOY_NAME + DECOY_MARKER_EXTENSION));
 }
 
 // The trap above is real: the same folders with an unquoted command line and no
@@ -183,7 +178,7 @@ TEST_F(TrainerLaunch, AnUnquotedCommandLineWouldRunTheDecoy) {
     drive::Process started{info.hProcess, info.dwProcessId};
     EXPECT_TRUE(drive::WaitExit(started, PROBE_WAIT_MS, nullptr));
     drive::KillProcess(started);
-    EXPECT_TRUE(testfiles::Exists(root + "\\" + DECOY_MARKER_NAME));
+    EXPECT_TRUE(testfiles::Exists(root + "\\" + DECOY_NAME + DECOY_MARKER_EXTENSION));
     EXPECT_FALSE(testfiles::Exists(Spaced() + "\\" + STANDIN_INSTALLED_LOG_NAME));
 }
 

@@ -56,8 +56,7 @@ TEST_F(TrainerRead, NoTrainerGivesTheEmptyTextEveryTimeAndNoBox) {
 // window of another caption left running counts as no trainer. The read is
 // synchronous: a trainer slow to answer still delivers its text.
 TEST_F(TrainerRead, FindsTheTrainerAndEveryReadWaitsForItAndSeesItAsItIsNowButNotAnotherCaption) {
-    standin::Standin other =
-        StartTrainer("--text OTHER --caption " + standin::Quoted(OTHER_CAPTION), OTHER_CAPTION);
+    standin::Standin other = processes.Add(standin::StartLookalike("--text OTHER"));
     ASSERT_NE(other.window, nullptr);
     standin::Standin trainer = StartTrainer("--text ONE --delay-ms 300");
     ASSERT_NE(trainer.window, nullptr);

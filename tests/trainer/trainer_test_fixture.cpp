@@ -58,17 +58,9 @@ void TrainerLinkTest::TearDown() {
     }
 }
 
-standin::Standin TrainerLinkTest::StartTrainer(const std::string& arguments,
-                                               const std::string& caption) {
-    standin::Standin trainer = standin::StartStandin(arguments, caption);
-    processes.Add(trainer.process);
-    return trainer;
-}
-
 void TrainerLinkTest::StopTrainer(standin::Standin& trainer) {
     const HWND frame = trainer.window;
-    processes.Kill(trainer.process.id);
-    trainer = {};
+    processes.Kill(trainer);
     EXPECT_TRUE(drive::WaitFor([frame] { return !IsWindow(frame); })) << "the trainer stayed";
 }
 

@@ -16,9 +16,6 @@
 
 constexpr DWORD LINK_CALL_TIMEOUT_MS = 15000;
 constexpr char NOT_RETURNED[] = "(the read did not return)";
-// Another version's caption: differs by more than letter case, since the
-// platform's caption search ignores case.
-constexpr char OTHER_CAPTION[] = "Koch Method CW Trainer - Brenlow 2";
 
 // One caller thread, started with the program and never ended, makes the calls:
 // under Wine on a loaded machine, a thread started for each call, while the
@@ -36,8 +33,9 @@ class TrainerLinkTest : public testing::Test {
     void TearDown() override;
 
     // Starts a stand-in that this test ends; window is null when it did not appear.
-    standin::Standin StartTrainer(const std::string& arguments,
-                                  const std::string& caption = STANDIN_CAPTION);
+    standin::Standin StartTrainer(const std::string& arguments) {
+        return processes.Add(standin::StartStandin(arguments));
+    }
     // Ends a stand-in before the case ends and waits until its window is gone.
     void StopTrainer(standin::Standin& trainer);
     // A fresh temporary folder removed when the test ends.

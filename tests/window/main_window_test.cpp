@@ -1,5 +1,6 @@
 // The built window inspected from inside its own process, where fonts and icons
 // can be read (under Wine, WM_GETFONT, WM_GETICON and GetObjectA answer only here).
+#include "drive.h"
 #include "main_window.h"
 #include "main_window_build.h"
 
@@ -12,7 +13,7 @@ constexpr int DIALOG_FONT_CONTROLS[] = {107, 104, 108, 105, 106, 2, 110, -1};
 constexpr char TEXT_FACE[] = "Arial";
 constexpr LONG TEXT_HEIGHT = -12;
 constexpr LONG TEXT_WEIGHT = 400;
-constexpr int CONTROL_COUNT = 11;
+constexpr size_t CONTROL_COUNT = 11;
 
 HFONT FontOf(HWND window) {
     return reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
@@ -42,11 +43,7 @@ TEST_F(BuiltMainWindow, IsTheHiddenMainDialogWithAllControlsAndTheStockIcons) {
     ASSERT_NE(window_, nullptr);
     EXPECT_EQ(window_, MainDialog);
     EXPECT_FALSE(IsWindowVisible(window_));
-    int children = 0;
-    for (HWND c = GetWindow(window_, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
-        ++children;
-    }
-    EXPECT_EQ(children, CONTROL_COUNT);
+    EXPECT_EQ(drive::DirectChildren(window_).size(), CONTROL_COUNT);
     const HICON stock = LoadIconA(nullptr, IDI_APPLICATION);
     ASSERT_NE(stock, nullptr);
     EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(window_, WM_GETICON, ICON_SMALL, 0)), stock);
